@@ -1,0 +1,21 @@
+#pragma once
+// Where the program meets the Windows world on Linux: the Wine prefix that
+// holds the registry and the drive letters, and the host's mount table.
+
+#include <string>
+
+namespace platform {
+
+struct Environment {
+  std::string prefix;                          // the Wine prefix folder
+  std::string mountTable = "/proc/self/mounts";  // the host's mounted file systems
+};
+
+// $WINEPREFIX when set, else ~/.wine, as Wine itself decides.
+std::string DefaultPrefix();
+
+// The environment in force; starts as DefaultPrefix() and the real mount table.
+const Environment& CurrentEnvironment();
+void SetEnvironment(const Environment& environment);
+
+}  // namespace platform

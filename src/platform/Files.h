@@ -1,0 +1,33 @@
+#pragma once
+// Whole-file operations on path text (resolved through ResolvePath). Whole
+// files are written to a temporary file in the target's folder and renamed
+// over the target, so the target is always either the old file or the new one.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace platform {
+
+enum class ReadStatus { Ok, Missing, Unreadable };
+
+ReadStatus ReadWholeFile(const std::string& path, std::string& bytes);
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
+bool DeleteFile(const std::string& path);
+
+// Copies in chunks to a temporary file beside the target, checks the size
+// against the source and renames it into place; on any failure the temporary
+// file is removed and the target is left as it was. progress(done, total) is
+// called after every chunk.
+bool CopyFileReplacing(const std::string& source, const std::string& target,
+                       const std::function<void(std::uint64_t, std::uint64_t)>& progress);
+
+// Test hooks that make the write steps fail, one at a time.
+struct FileFaults {
+  bool failCreateTemporary = false;
+  bool shortWrite = false;
+  bool failRename = false;
+};
+FileFaults& Faults();
+
+}  // namespace platform

@@ -1,0 +1,30 @@
+#pragma once
+// Windows path text resolved to native paths the way Wine does it: a drive
+// letter through the prefix's dosdevices, "\" and "/" both separating,
+// repeated separators collapsed, each component matched without regard to
+// case. A native absolute path (starting with "/") is used as it is when
+// it exists; otherwise its backslashes separate components as well, so that
+// a host folder joined with "\" and a file name still finds the file.
+
+#include <string>
+
+namespace platform {
+
+// The native path for a path text; components that do not exist keep the
+// spelling given. "" when the text names no place (an unknown drive letter).
+std::string ResolvePath(const std::string& path);
+
+// Windows file-name matching: "*" any run, "?" any one character, without
+// regard to letter case.
+bool WildcardMatch(const std::string& name, const std::string& pattern);
+
+// True when something matches the path, whose last component may hold
+// wildcards: ordinary visible files, and folders as well when includeFolders.
+// Names starting with "." are hidden, as Wine shows them.
+bool AnyMatch(const std::string& path, bool includeFolders);
+
+// The canonical native path of an existing file or folder (links and ".."
+// resolved), "" when nothing exists there.
+std::string CanonicalPath(const std::string& path);
+
+}  // namespace platform

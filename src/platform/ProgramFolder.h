@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// The folder that holds the running executable.
+std::string ExecutableFolder();
+
+// $XDG_CONFIG_HOME/kvpm, or ~/.config/kvpm, for settings that cannot live
+// beside the program.
+std::string UserConfigFolder();
+
+// True when a file can be created in the folder.
+bool FolderWritable(const std::string& folder);
+
+}  // namespace platform

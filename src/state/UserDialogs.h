@@ -1,0 +1,48 @@
+#pragma once
+// Everything the program asks of the user or shows in a window of its own
+// passes through this interface: the Qt program shows real message boxes and
+// file dialogs, tests answer from a script and record every text.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kvpm {
+
+enum class Buttons { Ok, OkCancel, YesNoCancel, RetryCancel };
+
+// Message box answers, with the platform's numbers.
+enum Answer : int { AnswerOk = 1, AnswerCancel = 2, AnswerRetry = 4, AnswerYes = 6, AnswerNo = 7 };
+
+struct FileDialogSetup {
+  std::string title;
+  std::string filter;            // "KVPM Playlist Files (*.kvl) | *.kvl"
+  std::string defaultExtension;  // "kvl": added to a name typed without extension
+  std::string initialFolder;
+  std::string fileName;
+};
+
+class UserDialogs {
+ public:
+  virtual ~UserDialogs() = default;
+
+  // A message box titled with the program's title, without icon.
+  virtual int ShowMessage(const std::string& text, Buttons buttons) = 0;
+
+  // The chosen full path, or nothing when the user cancelled.
+  virtual std::optional<std::string> ChooseFileToOpen(const FileDialogSetup& setup) = 0;
+  virtual std::optional<std::string> ChooseFileToSave(const FileDialogSetup& setup) = 0;
+
+  // Opens the track list's context menu (its check marks are in the window's
+  // controls) beside the current item when atPosition, else at the mouse
+  // pointer. Returns the chosen slot, or nothing when the menu was dismissed.
+  virtual std::optional<int> PopupTrackMenu(bool atPosition) = 0;
+
+  // The wait window of a soundtrack copy: the main window is hidden while it
+  // shows; ShowCopyProgress keeps it painted between chunks.
+  virtual void ShowWaitWindow(const std::string& label) = 0;
+  virtual void ShowCopyProgress(std::uint64_t done, std::uint64_t total) = 0;
+  virtual void HideWaitWindow() = 0;
+};
+
+}  // namespace kvpm
