@@ -14,6 +14,9 @@ struct Environment {
 // $WINEPREFIX when set, else ~/.wine, as Wine itself decides.
 std::string DefaultPrefix();
 
+// $HOME when set, else the user's entry in the password database.
+std::string HomeFolder();
+
 // The environment in force; starts as DefaultPrefix() and the real mount table.
 const Environment& CurrentEnvironment();
 void SetEnvironment(const Environment& environment);

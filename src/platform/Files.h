@@ -11,8 +11,12 @@ namespace platform {
 
 enum class ReadStatus { Ok, Missing, Unreadable };
 
+// A folder, a device or a file that cannot be read is Unreadable.
 ReadStatus ReadWholeFile(const std::string& path, std::string& bytes);
+// Writes through a symbolic link to the file it names; a replaced file keeps
+// its permission bits.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
+// True when a file was removed; folders are never removed.
 bool DeleteFile(const std::string& path);
 
 // Copies in chunks to a temporary file beside the target, checks the size
@@ -22,11 +26,15 @@ bool DeleteFile(const std::string& path);
 bool CopyFileReplacing(const std::string& source, const std::string& target,
                        const std::function<void(std::uint64_t, std::uint64_t)>& progress);
 
-// Test hooks that make the write steps fail, one at a time.
+// Test hooks that make the write steps fail, one at a time. shortWrite writes
+// half of the data and then fails as a full disk does. failRead makes an
+// existing file Unreadable; failDelete leaves the file in place.
 struct FileFaults {
   bool failCreateTemporary = false;
   bool shortWrite = false;
   bool failRename = false;
+  bool failRead = false;
+  bool failDelete = false;
 };
 FileFaults& Faults();
 

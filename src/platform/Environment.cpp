@@ -1,0 +1,40 @@
+#include "platform/Environment.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace platform {
+
+namespace {
+
+std::string VariableOrEmpty(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+Environment& Current() {
+  static Environment environment{DefaultPrefix()};
+  return environment;
+}
+
+}  // namespace
+
+std::string HomeFolder() {
+  std::string home = VariableOrEmpty("HOME");
+  if (!home.empty()) return home;
+  const passwd* entry = getpwuid(getuid());
+  return entry != nullptr && entry->pw_dir != nullptr ? std::string(entry->pw_dir) : std::string();
+}
+
+std::string DefaultPrefix() {
+  std::string prefix = VariableOrEmpty("WINEPREFIX");
+  return prefix.empty() ? HomeFolder() + "/.wine" : prefix;
+}
+
+const Environment& CurrentEnvironment() { return Current(); }
+
+void SetEnvironment(const Environment& environment) { Current() = environment; }
+
+}  // namespace platform
