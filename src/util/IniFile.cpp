@@ -1,0 +1,125 @@
+#include "util/IniFile.h"
+
+#include <optional>
+
+#include "platform/AsciiText.h"
+#include "platform/Files.h"
+
+namespace TovrikStandardFunctions {
+
+namespace {
+
+using platform::EqualNoCase;
+using platform::LineSpan;
+using platform::LowerAscii;
+using platform::TrimBlanks;
+
+struct IniLine {
+  enum Kind { Other, Header, Entry } kind = Other;
+  std::string_view name;   // the section or the key, blanks trimmed
+  std::string_view value;  // an entry's value, blanks trimmed
+};
+
+IniLine Classify(std::string_view content) {
+  const std::string_view line = TrimBlanks(content);
+  if (!line.empty() && line.front() == '[') {
+    const std::size_t close = line.find(']');
+    if (close != std::string_view::npos) {
+      return {IniLine::Header, TrimBlanks(line.substr(1, close - 1)), {}};
+    }
+  }
+  const std::size_t equals = line.find('=');
+  if (equals == std::string_view::npos) return {};
+  const std::string_view key = TrimBlanks(line.substr(0, equals));
+  if (key.empty()) return {};
+  return {IniLine::Entry, key, TrimBlanks(line.substr(equals + 1))};
+}
+
+std::string_view Content(std::string_view bytes, const LineSpan& span) {
+  return bytes.substr(span.start, span.contentEnd - span.start);
+}
+
+std::string LineEndOf(std::string_view bytes) {
+  const std::size_t newline = bytes.find('\n');
+  return newline != std::string_view::npos && (newline == 0 || bytes[newline - 1] != '\r')
+             ? "\n"
+             : "\r\n";
+}
+
+bool HasLineBreak(std::string_view text) {
+  return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+}  // namespace
+
+IniDocument::IniDocument(std::string_view bytes) {
+  Section* current = nullptr;  // null inside a repeated section
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const LineSpan span = platform::LineAt(bytes, pos);
+    pos = span.end;
+    const IniLine line = Classify(Content(bytes, span));
+    if (line.kind == IniLine::Header) {
+      auto [section, isNew] = sections_.try_emplace(LowerAscii(line.name));
+      current = isNew ? &section->second : nullptr;
+    } else if (line.kind == IniLine::Entry && current != nullptr) {
+      current->try_emplace(LowerAscii(line.name), line.value.substr(0, maxIniValueLength));
+    }
+  }
+}
+
+IniDocument IniDocument::Load(const std::string& file) {
+  std::string bytes;
+  if (platform::ReadWholeFile(file, bytes) != platform::ReadStatus::Ok) return {};
+  return IniDocument(bytes);
+}
+
+std::string IniDocument::RawValue(std::string_view section, std::string_view key) const {
+  const auto foundSection = sections_.find(LowerAscii(TrimBlanks(section)));
+  if (foundSection == sections_.end()) return "";
+  const auto foundKey = foundSection->second.find(LowerAscii(TrimBlanks(key)));
+  return foundKey == foundSection->second.end() ? "" : foundKey->second;
+}
+
+std::string CutIniComment(std::string_view rawValue) {
+  return std::string(platform::TrimTrailingBlanks(rawValue.substr(0, rawValue.find(';'))));
+}
+
+bool IniEntryAllowed(std::string_view section, std::string_view key, std::string_view value) {
+  const std::string_view trimmedSection = TrimBlanks(section);
+  const std::string_view trimmedKey = TrimBlanks(key);
+  return !HasLineBreak(section) && !HasLineBreak(key) && !HasLineBreak(value) &&
+         !trimmedSection.empty() && trimmedSection.find(']') == std::string_view::npos &&
+         !trimmedKey.empty() && trimmedKey.find('=') == std::string_view::npos &&
+         trimmedKey.front() != '[';
+}
+
+std::string WithIniValue(std::string_view bytes, std::string_view section, std::string_view key,
+                         std::string_view value) {
+  const std::string lineEnd = LineEndOf(bytes);
+  const std::string entry = std::string(key) + "=" + std::string(value);
+  std::optional<LineSpan> lastFilled;  // the section's last non-blank line
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const LineSpan span = platform::LineAt(bytes, pos);
+    pos = span.end;
+    const IniLine line = Classify(Content(bytes, span));
+    if (line.kind == IniLine::Header) {
+      if (lastFilled) break;  // only the first section of the name counts
+      if (EqualNoCase(line.name, TrimBlanks(section))) lastFilled = span;
+    } else if (lastFilled) {
+      if (line.kind == IniLine::Entry && EqualNoCase(line.name, TrimBlanks(key))) {
+        return std::string(bytes.substr(0, span.start)) + entry +
+               std::string(bytes.substr(span.contentEnd));
+      }
+      if (!TrimBlanks(Content(bytes, span)).empty()) lastFilled = span;
+    }
+  }
+  if (lastFilled) {
+    const std::string before = lastFilled->contentEnd == lastFilled->end ? lineEnd : "";
+    return std::string(bytes.substr(0, lastFilled->end)) + before + entry + lineEnd +
+           std::string(bytes.substr(lastFilled->end));
+  }
+  const std::string before = !bytes.empty() && bytes.back() != '\n' ? lineEnd : "";
+  return std::string(bytes) + before + "[" + std::string(section) + "]" + lineEnd + entry + lineEnd;
+}
+
+}  // namespace TovrikStandardFunctions
