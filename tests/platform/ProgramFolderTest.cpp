@@ -1,0 +1,83 @@
+#include "platform/ProgramFolder.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "platform/Environment.h"
+#include "support/TempFolder.h"
+
+namespace kvpm::testing {
+namespace {
+
+// Sets an environment variable for the lifetime of the object.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) {
+    if (const char* old = getenv(name)) old_ = old;
+    if (value == nullptr) {
+      unsetenv(name);
+    } else {
+      setenv(name, value, 1);
+    }
+  }
+  ~ScopedVariable() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(ProgramFolderTest, ExecutableFolderHoldsTheTestProgram) {
+  const std::string folder = platform::ExecutableFolder();
+  EXPECT_TRUE(std::filesystem::exists(folder + "/kvpm_tests"));
+}
+
+TEST(ProgramFolderTest, UserConfigFolderFollowsXdgRules) {
+  ScopedVariable home("HOME", "/home/someone");
+  {
+    ScopedVariable config("XDG_CONFIG_HOME", "/cfg");
+    EXPECT_EQ(platform::UserConfigFolder(), "/cfg/kvpm");
+  }
+  {
+    ScopedVariable config("XDG_CONFIG_HOME", "relative");
+    EXPECT_EQ(platform::UserConfigFolder(), "/home/someone/.config/kvpm");
+  }
+  ScopedVariable config("XDG_CONFIG_HOME", nullptr);
+  EXPECT_EQ(platform::UserConfigFolder(), "/home/someone/.config/kvpm");
+}
+
+TEST(ProgramFolderTest, FolderWritableLeavesNothingBehind) {
+  TempFolder folder;
+  EXPECT_TRUE(platform::FolderWritable(folder.Native()));
+  EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+  WriteBytes(folder.Path() / "plain", "");
+  EXPECT_FALSE(platform::FolderWritable(folder.Native("plain")));
+  EXPECT_FALSE(platform::FolderWritable(folder.Native("missing")));
+}
+
+TEST(EnvironmentTest, DefaultPrefixIsWineprefixElseHomeWine) {
+  ScopedVariable home("HOME", "/home/someone");
+  {
+    ScopedVariable prefix("WINEPREFIX", "/games/prefix");
+    EXPECT_EQ(platform::DefaultPrefix(), "/games/prefix");
+  }
+  {
+    ScopedVariable prefix("WINEPREFIX", "");
+    EXPECT_EQ(platform::DefaultPrefix(), "/home/someone/.wine");
+  }
+  ScopedVariable prefix("WINEPREFIX", nullptr);
+  EXPECT_EQ(platform::DefaultPrefix(), "/home/someone/.wine");
+}
+
+}  // namespace
+}  // namespace kvpm::testing
