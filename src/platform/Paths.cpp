@@ -62,7 +62,7 @@ PathText Parse(const std::string& path) {
   std::string_view rest = path;
   bool backslashSeparates = true;
   if (!path.empty() && path[0] == '/') {
-    text.root = "/";
+    text.root = std::string(1, '/');  // not a literal: GCC 12 warns falsely on that
     backslashSeparates = !Exists(path);
   } else if (path.size() >= 2 && path[1] == ':') {
     char letter = LowerAscii(path[0]);

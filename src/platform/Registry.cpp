@@ -80,21 +80,22 @@ std::string ReadRegistryText(const std::string& path) {
   if (!address || ReadWholeFile(address->file, bytes) != ReadStatus::Ok) return "";
   const std::string_view text = bytes;
   std::vector<std::optional<std::string>> found(address->keys.size());
-  std::optional<std::size_t> keyIndex;
+  constexpr std::size_t noKey = std::string::npos;
+  std::size_t keyIndex = noKey;  // the address's key whose lines are being read
   for (std::size_t pos = 0; pos < text.size() && !found.front();) {
     const LineSpan span = LineAt(text, pos);
     const std::string_view line = text.substr(span.start, span.contentEnd - span.start);
     pos = span.end;
     if (std::optional<std::string> key = KeyOfLine(line)) {
-      keyIndex.reset();
+      keyIndex = noKey;
       for (std::size_t i = 0; i < address->keys.size(); ++i) {
         if (EqualNoCase(*key, address->keys[i])) keyIndex = i;
       }
       continue;
     }
-    if (!keyIndex || found[*keyIndex]) continue;
+    if (keyIndex == noKey || found[keyIndex]) continue;
     std::optional<ValueLine> value = ValueOfLine(line);
-    if (value && EqualNoCase(value->name, address->valueName)) found[*keyIndex] = DataText(value->data);
+    if (value && EqualNoCase(value->name, address->valueName)) found[keyIndex] = DataText(value->data);
   }
   for (const std::optional<std::string>& data : found) {
     if (data) return *data;

@@ -52,17 +52,29 @@ bool HasLineBreak(std::string_view text) {
 
 }  // namespace
 
-IniDocument::IniDocument(std::string_view bytes) {
-  Section* current = nullptr;  // null inside a repeated section
-  for (std::size_t pos = 0; pos < bytes.size();) {
-    const LineSpan span = platform::LineAt(bytes, pos);
+std::size_t IniDocument::NameHash::operator()(std::string_view name) const {
+  std::size_t hash = 14695981039346656037ull;  // FNV-1a
+  for (char c : name) hash = (hash ^ static_cast<unsigned char>(LowerAscii(c))) * 1099511628211ull;
+  return hash;
+}
+
+bool IniDocument::NameEqual::operator()(std::string_view a, std::string_view b) const {
+  return EqualNoCase(a, b);
+}
+
+IniDocument::IniDocument(std::string_view bytes)
+    : bytes_(std::make_shared<const std::string>(bytes)) {
+  const std::string_view text = *bytes_;
+  Section* current = nullptr;  // null before the first section and inside a repeated one
+  for (std::size_t pos = 0; pos < text.size();) {
+    const LineSpan span = platform::LineAt(text, pos);
     pos = span.end;
-    const IniLine line = Classify(Content(bytes, span));
+    const IniLine line = Classify(Content(text, span));
     if (line.kind == IniLine::Header) {
-      auto [section, isNew] = sections_.try_emplace(LowerAscii(line.name));
+      auto [section, isNew] = sections_.try_emplace(line.name);
       current = isNew ? &section->second : nullptr;
     } else if (line.kind == IniLine::Entry && current != nullptr) {
-      current->try_emplace(LowerAscii(line.name), line.value.substr(0, maxIniValueLength));
+      current->try_emplace(line.name, line.value);
     }
   }
 }
@@ -74,10 +86,11 @@ IniDocument IniDocument::Load(const std::string& file) {
 }
 
 std::string IniDocument::RawValue(std::string_view section, std::string_view key) const {
-  const auto foundSection = sections_.find(LowerAscii(TrimBlanks(section)));
+  const auto foundSection = sections_.find(TrimBlanks(section));
   if (foundSection == sections_.end()) return "";
-  const auto foundKey = foundSection->second.find(LowerAscii(TrimBlanks(key)));
-  return foundKey == foundSection->second.end() ? "" : foundKey->second;
+  const auto foundKey = foundSection->second.find(TrimBlanks(key));
+  if (foundKey == foundSection->second.end()) return "";
+  return std::string(foundKey->second.substr(0, maxIniValueLength));
 }
 
 std::string CutIniComment(std::string_view rawValue) {

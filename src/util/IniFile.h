@@ -10,6 +10,7 @@
 // value are kept as they are.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,7 +22,7 @@ namespace TovrikStandardFunctions {
 constexpr std::size_t maxIniValueLength = 254;
 
 // A file parsed once, in one pass; each lookup is then a hash lookup, so a
-// reader may ask for many values of one large file.
+// reader may ask for many values of one large file. Copies share the bytes.
 class IniDocument {
  public:
   IniDocument() = default;
@@ -37,8 +38,16 @@ class IniDocument {
   std::string RawValue(std::string_view section, std::string_view key) const;
 
  private:
-  using Section = std::unordered_map<std::string, std::string>;
-  std::unordered_map<std::string, Section> sections_;
+  struct NameHash {
+    std::size_t operator()(std::string_view name) const;
+  };
+  struct NameEqual {
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+  // Names and values are views into the document's own copy of the bytes.
+  using Section = std::unordered_map<std::string_view, std::string_view, NameHash, NameEqual>;
+  std::shared_ptr<const std::string> bytes_;
+  std::unordered_map<std::string_view, Section, NameHash, NameEqual> sections_;
 };
 
 // A raw value cut the way ReadIniValue cuts it: everything from the first
