@@ -64,23 +64,20 @@ void ComboSoundtrackChanged(MainState& state) {
 
 void SoundtrackBoxClicked(MainState& state, int index) {
   if (index < 0 || index >= kSoundtrackCount) return;
-  const CheckBox& box = state.controls.cboxSoundtrack[index];
-  if (!box.enabled) return;
   const int s = index + 1;
+  const CheckBox& box = state.controls.cboxSoundtrack[index];
+  // A click that leaves the box partial changes no selection, and a disabled
+  // box takes no clicks; either way the box goes back to what the selection
+  // says, should a toolkit have changed it.
+  if (!box.enabled) {
+    UpdateSoundtrackBox(state, s);
+    return;
+  }
   ShowSoundtrack(state, s);
-  switch (box.value) {
-    case Unticked:
-      SetSoundtrackSelection(state, s, false);
-      break;
-    case Ticked:
-      SetSoundtrackSelection(state, s, true);
-      break;
-    default:
-      // A click that leaves the box partial changes no selection; the box
-      // is put back to what the selection says, should a toolkit have
-      // turned a full or empty soundtrack partial.
-      UpdateSoundtrackBox(state, s);
-      break;
+  if (box.value == Unticked || box.value == Ticked) {
+    SetSoundtrackSelection(state, s, box.value == Ticked);
+  } else {
+    UpdateSoundtrackBox(state, s);
   }
 }
 
