@@ -39,6 +39,12 @@ std::string_view Content(std::string_view bytes, const LineSpan& span) {
   return bytes.substr(span.start, span.contentEnd - span.start);
 }
 
+// Where the first line starts: after the UTF-8 byte order mark that some
+// editors put at the start of a file.
+std::size_t FirstLine(std::string_view bytes) {
+  return bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+}
+
 std::string LineEndOf(std::string_view bytes) {
   const std::size_t newline = bytes.find('\n');
   return newline != std::string_view::npos && (newline == 0 || bytes[newline - 1] != '\r')
@@ -66,7 +72,7 @@ IniDocument::IniDocument(std::string_view bytes)
     : bytes_(std::make_shared<const std::string>(bytes)) {
   const std::string_view text = *bytes_;
   Section* current = nullptr;  // null before the first section and inside a repeated one
-  for (std::size_t pos = 0; pos < text.size();) {
+  for (std::size_t pos = FirstLine(text); pos < text.size();) {
     const LineSpan span = platform::LineAt(text, pos);
     pos = span.end;
     const IniLine line = Classify(Content(text, span));
@@ -111,7 +117,7 @@ std::string WithIniValue(std::string_view bytes, std::string_view section, std::
   const std::string lineEnd = LineEndOf(bytes);
   const std::string entry = std::string(key) + "=" + std::string(value);
   std::optional<LineSpan> lastFilled;  // the section's last non-blank line
-  for (std::size_t pos = 0; pos < bytes.size();) {
+  for (std::size_t pos = FirstLine(bytes); pos < bytes.size();) {
     const LineSpan span = platform::LineAt(bytes, pos);
     pos = span.end;
     const IniLine line = Classify(Content(bytes, span));

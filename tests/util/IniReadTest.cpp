@@ -109,6 +109,11 @@ TEST_F(IniReadTest, BytesAboveAsciiAndQuotesPassThrough) {
   EXPECT_EQ(Read("S", "Name"), "Caf\xe9 \xc3\xa9 \"quoted\"");
 }
 
+TEST_F(IniReadTest, AByteOrderMarkIsNotPartOfTheFirstHeader) {
+  Write("\xEF\xBB\xBF[Options]\r\nMaxRecentFiles=4\r\n");
+  EXPECT_EQ(Read("Options", "MaxRecentFiles"), "4");
+}
+
 TEST(IniDocumentTest, RawValueKeepsTheCommentAndTrimsBlanks) {
   IniDocument document("[S]\nKey=  value ;comment  \n");
   EXPECT_EQ(document.RawValue("s", "KEY"), "value ;comment");

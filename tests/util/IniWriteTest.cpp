@@ -45,6 +45,11 @@ TEST_F(IniWriteTest, AddsAMissingKeyAfterTheLastFilledLineOfItsSection) {
   EXPECT_EQ(After("[A]\r\nX=1", "A", "Z", "3"), "[A]\r\nX=1\r\nZ=3\r\n");
 }
 
+TEST_F(IniWriteTest, KeepsAByteOrderMarkAndFindsTheFirstSectionBehindIt) {
+  EXPECT_EQ(After("\xEF\xBB\xBF[Options]\nA=1\n", "Options", "B", "2"),
+            "\xEF\xBB\xBF[Options]\nA=1\nB=2\n");
+}
+
 TEST_F(IniWriteTest, ChangesOnlyTheFirstSectionOfAName) {
   EXPECT_EQ(After("[A]\nX=1\n[B]\n[a]\nZ=old\n", "A", "Z", "new"),
             "[A]\nX=1\nZ=new\n[B]\n[a]\nZ=old\n");
