@@ -11,7 +11,10 @@
 namespace platform {
 
 // The native path for a path text; components that do not exist keep the
-// spelling given. "" when the text names no place (an unknown drive letter).
+// spelling given, "." and ".." are resolved within the drive, and a
+// trailing separator is kept as "/". A relative text starts in the current
+// folder. "" when the text names no place: an unknown drive letter, or a
+// text starting with "\" (no drive to start from).
 std::string ResolvePath(const std::string& path);
 
 // Windows file-name matching: "*" any run, "?" any one character, without

@@ -103,25 +103,25 @@ TEST_F(WineRegistryTest, ReadRegistryValueGivesTheDefaultForEmptyText) {
 
 TEST(RegistryTest, The32BitViewComesFirstAndThePlainKeyAfter) {
   FakePrefix prefix;
-  prefix.AddRegistryKey("Software\\Tallowmere\\Korvale",
+  prefix.SetRegistryValues("Software\\Tallowmere\\Korvale",
                         {RegString("InstallPath", "plain"), RegString("OnlyPlain", "plain only")});
-  prefix.AddRegistryKey("Software\\Wow6432Node\\Tallowmere\\Korvale",
+  prefix.SetRegistryValues("Software\\Wow6432Node\\Tallowmere\\Korvale",
                         {RegString("InstallPath", "32-bit")});
   EXPECT_EQ(ReadRegistryText("HKLM\\SOFTWARE\\Tallowmere\\Korvale\\InstallPath"), "32-bit");
   EXPECT_EQ(ReadRegistryText("HKLM\\SOFTWARE\\Tallowmere\\Korvale\\OnlyPlain"), "plain only");
   // The 32-bit view is only a view of HKLM\Software.
-  prefix.AddRegistryKey("Hardware\\Thing", {RegString("Name", "plain hardware")});
-  prefix.AddRegistryKey("Hardware\\Wow6432Node\\Thing", {RegString("Name", "not a view")});
+  prefix.SetRegistryValues("Hardware\\Thing", {RegString("Name", "plain hardware")});
+  prefix.SetRegistryValues("Hardware\\Wow6432Node\\Thing", {RegString("Name", "not a view")});
   EXPECT_EQ(ReadRegistryText("HKLM\\Hardware\\Thing\\Name"), "plain hardware");
 }
 
 TEST(RegistryTest, WritesOfTheFakePrefixReadBack) {
   FakePrefix prefix;
-  prefix.AddRegistryKey("Software\\Odd [Key]\\Sub",
-                        {RegString("Line", "a\r\nb \\ \"c\" \x01 end"), RegString("", "default"),
-                         RegExpandString("Path", "%WINDIR%\\x"), RegDword("Big", 0x8000000a),
-                         RegRawLine("\"Bin\"=hex:00,01,\\"), RegRawLine("  02,03"),
-                         RegString("After", "after the continuation")});
+  prefix.SetRegistryValues("Software\\Odd [Key]\\Sub",
+                           {RegString("Line", "a\r\nb \\ \"c\" \x01 end"), RegString("", "default"),
+                            RegExpandString("Path", "%WINDIR%\\x"), RegDword("Big", 0x8000000a),
+                            RegData("Bin", "hex:00,01,\\\n  02,03"),
+                            RegString("After", "after the continuation")});
   const std::string key = "HKLM\\Software\\Odd [Key]\\Sub\\";
   EXPECT_EQ(ReadRegistryText(key + "Line"), "a\r\nb \\ \"c\" \x01 end");
   EXPECT_EQ(ReadRegistryText(key), "default");
@@ -129,16 +129,30 @@ TEST(RegistryTest, WritesOfTheFakePrefixReadBack) {
   EXPECT_EQ(ReadRegistryText(key + "Big"), "2147483658");
   EXPECT_EQ(ReadRegistryText(key + "Bin"), "");
   EXPECT_EQ(ReadRegistryText(key + "After"), "after the continuation");
+  prefix.SetRegistryValues("SOFTWARE\\odd [key]\\sub", {RegString("after", "replaced")});
+  EXPECT_EQ(ReadRegistryText(key + "After"), "replaced");
+}
+
+TEST(RegistryTest, TheFakeInstallationCanBeChanged) {
+  FakePrefix prefix;
+  prefix.InstallGame();
+  prefix.SetRegistryValues(fakeExpansionKey, {RegDword("VERSION", 65536)});
+  EXPECT_EQ(ReadRegistryText("HKLM\\SOFTWARE\\Tallowmere\\Korvale\\Version"), "65536");
+  EXPECT_EQ(ReadRegistryText("HKLM\\SOFTWARE\\Tallowmere\\Korvale\\InstallPath"),
+            fakeExpansionExecutable);
 }
 
 TEST(RegistryTest, EscapesOfWinesWriter) {
   FakePrefix prefix;
-  prefix.AddRegistryKey("Software\\E",
-                        {RegRawLine(R"("Octal"="a\0b")"), RegRawLine(R"("Letters"="\a\b\e\f\n\r\t\v")"),
-                         RegRawLine(R"("Pair"="\xd83d\xde00!")"), RegRawLine(R"("Lone"="\xd83dx")"),
-                         RegRawLine(R"("NoDigits"="\xzz")"), RegRawLine(R"("Unclosed"="abc)"),
-                         RegRawLine(R"("Short"=dword:1a)"), RegRawLine(R"("Bad"=dword:xyz)"),
-                         RegRawLine(R"("Long"=dword:100000000)"), RegRawLine(R"("\x00e9t\x00e9"="summer")")});
+  prefix.SetRegistryValues("Software\\E", {RegData("Octal", R"("a\0b")"),
+                                            RegData("Letters", R"("\a\b\e\f\n\r\t\v")"),
+                                            RegData("Pair", R"("\xd83d\xde00!")"),
+                                            RegData("Lone", R"("\xd83dx")"),
+                                            RegData("NoDigits", R"("\xzz")"),
+                                            RegData("Unclosed", R"("abc)"),
+                                            RegData("Short", "dword:1a"),
+                                            RegData("Bad", "dword:xyz"),
+                                            RegData("Long", "dword:100000000")});
   const std::string key = "HKLM\\Software\\E\\";
   EXPECT_EQ(ReadRegistryText(key + "Octal"), "a");
   EXPECT_EQ(ReadRegistryText(key + "Letters"), "\a\b\x1b\f\n\r\t\v");
@@ -149,6 +163,7 @@ TEST(RegistryTest, EscapesOfWinesWriter) {
   EXPECT_EQ(ReadRegistryText(key + "Short"), "26");
   EXPECT_EQ(ReadRegistryText(key + "Bad"), "");
   EXPECT_EQ(ReadRegistryText(key + "Long"), "");
+  prefix.SetSystemReg("[Software\\\\E] 1\n\"\\x00e9t\\x00e9\"=\"summer\"\n");
   EXPECT_EQ(ReadRegistryText(key + "\xc3\xa9t\xc3\xa9"), "summer");
 }
 

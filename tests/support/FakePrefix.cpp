@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+
+#include "platform/AsciiText.h"
 
 namespace kvpm::testing {
 
@@ -36,27 +39,25 @@ std::string Escaped(const std::string& text, const std::string& delimiters) {
   return escaped;
 }
 
-std::string NamePart(const std::string& name) {
-  return name.empty() ? "@" : "\"" + Escaped(name, "\"") + "\"";
-}
+std::string Quoted(const std::string& text) { return "\"" + Escaped(text, "\"") + "\""; }
 
 }  // namespace
 
-RegistryValue RegString(const std::string& name, const std::string& data) {
-  return {NamePart(name) + "=\"" + Escaped(data, "\"") + "\""};
+RegistryValue RegString(const std::string& name, const std::string& text) {
+  return {name, Quoted(text)};
 }
 
-RegistryValue RegExpandString(const std::string& name, const std::string& data) {
-  return {NamePart(name) + "=str(2):\"" + Escaped(data, "\"") + "\""};
+RegistryValue RegExpandString(const std::string& name, const std::string& text) {
+  return {name, "str(2):" + Quoted(text)};
 }
 
-RegistryValue RegDword(const std::string& name, std::uint32_t data) {
+RegistryValue RegDword(const std::string& name, std::uint32_t number) {
   char digits[16];
-  std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(data));
-  return {NamePart(name) + "=dword:" + digits};
+  std::snprintf(digits, sizeof digits, "dword:%08x", static_cast<unsigned>(number));
+  return {name, digits};
 }
 
-RegistryValue RegRawLine(const std::string& line) { return {line}; }
+RegistryValue RegData(const std::string& name, const std::string& data) { return {name, data}; }
 
 FakePrefix::FakePrefix() : previous_(platform::CurrentEnvironment()) {
   std::filesystem::create_directories(folder_.Path() / "drive_c");
@@ -71,14 +72,39 @@ FakePrefix::~FakePrefix() { platform::SetEnvironment(previous_); }
 
 std::string FakePrefix::Root() const { return folder_.Native(); }
 
-void FakePrefix::AddRegistryKey(const std::string& keyPath,
-                                const std::vector<RegistryValue>& values) {
-  std::string block = "\n[" + Escaped(keyPath, "[]") + "] 1700000000\n#time=1d9f0a0b0c0d0e0\n";
-  for (const RegistryValue& value : values) block += value.line + "\n";
-  SetSystemReg(ReadBytes(folder_.Path() / "system.reg") + block);
+void FakePrefix::SetRegistryValues(const std::string& keyPath,
+                                   const std::vector<RegistryValue>& values) {
+  auto key = std::find_if(keys_.begin(), keys_.end(), [&keyPath](const RegistryKey& k) {
+    return platform::EqualNoCase(k.path, keyPath);
+  });
+  if (key == keys_.end()) key = keys_.insert(keys_.end(), {keyPath, {}});
+  for (const RegistryValue& value : values) {
+    auto old = std::find_if(key->values.begin(), key->values.end(), [&value](const RegistryValue& v) {
+      return platform::EqualNoCase(v.name, value.name);
+    });
+    if (old == key->values.end()) {
+      key->values.push_back(value);
+    } else {
+      *old = value;
+    }
+  }
+  WriteSystemReg();
 }
 
 void FakePrefix::SetSystemReg(const std::string& bytes) {
+  systemRegStart_ = bytes;
+  keys_.clear();
+  WriteSystemReg();
+}
+
+void FakePrefix::WriteSystemReg() const {
+  std::string bytes = systemRegStart_;
+  for (const RegistryKey& key : keys_) {
+    bytes += "\n[" + Escaped(key.path, "[]") + "] 1700000000\n#time=1d9f0a0b0c0d0e0\n";
+    for (const RegistryValue& value : key.values) {
+      bytes += (value.name.empty() ? "@" : Quoted(value.name)) + "=" + value.data + "\n";
+    }
+  }
   WriteBytes(folder_.Path() / "system.reg", bytes);
 }
 
@@ -123,9 +149,9 @@ std::string FakePrefix::CreateFolder(const std::string& windowsPath) {
 }
 
 void FakePrefix::InstallGame() {
-  AddRegistryKey(fakeBaseGameKey, {RegString("InstallPath", fakeBaseGameExecutable)});
-  AddRegistryKey(fakeExpansionKey, {RegString("InstallPath", fakeExpansionExecutable),
-                                    RegDword("Version", 0x00010001)});
+  SetRegistryValues(fakeBaseGameKey, {RegString("InstallPath", fakeBaseGameExecutable)});
+  SetRegistryValues(fakeExpansionKey, {RegString("InstallPath", fakeExpansionExecutable),
+                                       RegDword("Version", 0x00010001)});
   CreateFile(fakeBaseGameExecutable);
   CreateFile(fakeExpansionExecutable);
   CreateFile(std::string(fakeGameFolder) + "expandmd01.mix");

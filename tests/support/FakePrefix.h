@@ -7,8 +7,7 @@
 //
 //   FakePrefix prefix;                    // drive C: and an empty system.reg
 //   prefix.InstallGame();                 // a complete valid installation
-//   prefix.AddRegistryKey("Software\\Wow6432Node\\Tallowmere\\Korvale",
-//                         {RegDword("Version", 65536)});  // later keys lose
+//   prefix.SetRegistryValues(fakeExpansionKey, {RegDword("Version", 65536)});
 //   prefix.CreateFile("C:\\Games\\Korvale\\HGMD.INI", "[Audio]\r\n");
 //
 // Its layout: <root>/drive_c, <root>/dosdevices/c: -> ../drive_c,
@@ -30,17 +29,19 @@ inline constexpr const char* fakeGameFolder = "C:\\Games\\Korvale\\";
 inline constexpr const char* fakeBaseGameKey = "Software\\Wow6432Node\\Tallowmere\\Harrowgate";
 inline constexpr const char* fakeExpansionKey = "Software\\Wow6432Node\\Tallowmere\\Korvale";
 
-// One value line of Wine's registry text. The name "" is the key's default
-// value ("@"). Names and strings are escaped as Wine escapes them, except
-// that bytes above 127 are written as they are.
+// One value of a registry key: its name ("" for the key's default value,
+// written "@") and its data as Wine writes it after the "=". Names and
+// strings are escaped as Wine escapes them, except that bytes above 127 are
+// written as they are.
 struct RegistryValue {
-  std::string line;
+  std::string name;
+  std::string data;
 };
-RegistryValue RegString(const std::string& name, const std::string& data);
-RegistryValue RegExpandString(const std::string& name, const std::string& data);  // str(2):
-RegistryValue RegDword(const std::string& name, std::uint32_t data);
-// Any value line as it is, e.g. R"("Bin"=hex:01,02)".
-RegistryValue RegRawLine(const std::string& line);
+RegistryValue RegString(const std::string& name, const std::string& text);
+RegistryValue RegExpandString(const std::string& name, const std::string& text);  // str(2):
+RegistryValue RegDword(const std::string& name, std::uint32_t number);
+// Data of any other kind as it stands in the file, e.g. "hex:01,02".
+RegistryValue RegData(const std::string& name, const std::string& data);
 
 class FakePrefix {
  public:
@@ -52,11 +53,11 @@ class FakePrefix {
   // The prefix folder (native).
   std::string Root() const;
 
-  // Appends a key with its values to system.reg. The key path is relative
-  // to HKLM, with single backslashes: "Software\\Wow6432Node\\Tallowmere".
-  // When a key is added twice, the first one is the one read.
-  void AddRegistryKey(const std::string& keyPath, const std::vector<RegistryValue>& values);
-  // Replaces system.reg with the given bytes.
+  // Sets values of a key in system.reg, adding the key when it is new; a
+  // value of the same name is replaced. The key path is relative to HKLM,
+  // with single backslashes: "Software\\Wow6432Node\\Tallowmere".
+  void SetRegistryValues(const std::string& keyPath, const std::vector<RegistryValue>& values);
+  // Replaces system.reg with the given bytes; keys set afterwards follow them.
   void SetSystemReg(const std::string& bytes);
 
   // Makes a drive letter stand for a native folder (dosdevices/<letter>:).
@@ -77,8 +78,16 @@ class FakePrefix {
   void InstallGame();
 
  private:
+  struct RegistryKey {
+    std::string path;
+    std::vector<RegistryValue> values;
+  };
+  void WriteSystemReg() const;
+
   TempFolder folder_;
   platform::Environment previous_;
+  std::string systemRegStart_;
+  std::vector<RegistryKey> keys_;
 };
 
 }  // namespace kvpm::testing

@@ -123,16 +123,6 @@ TEST(IniDocumentTest, RawValueKeepsTheCommentAndTrimsBlanks) {
   EXPECT_EQ(TovrikStandardFunctions::CutIniComment(";all comment"), "");
 }
 
-TEST(IniDocumentTest, ManyLookupsInALargeFile) {
-  std::string bytes;
-  for (int i = 0; i < 20000; ++i) {
-    bytes += "[T" + std::to_string(i) + "]\r\nSound=Track" + std::to_string(i) + "\r\n";
-  }
-  IniDocument document(bytes);
-  EXPECT_EQ(document.RawValue("t0", "sound"), "Track0");
-  EXPECT_EQ(document.RawValue("T19999", "Sound"), "Track19999");
-}
-
 TEST(IniReadPrefixTest, WindowsPathsFindTheFileWithoutRegardToCase) {
   FakePrefix prefix;
   prefix.CreateFile("C:\\Games\\Korvale\\hgmd.ini", "[Audio]\r\nInGameMusic=yes\r\n");

@@ -19,6 +19,7 @@ class PathExistsTest : public ::testing::Test {
     prefix.CreateFile("C:\\Games\\Korvale\\User01.WAV");
     prefix.CreateFile("C:\\Games\\Korvale\\.hidden.wav");
     prefix.CreateFolder("C:\\Games\\Korvale\\userfolder.wav");
+    prefix.CreateFolder("C:\\Games\\.hidden");
   }
 
   FakePrefix prefix;
@@ -59,6 +60,8 @@ TEST_F(PathExistsTest, WithFolderFlagFoldersCountForValidPaths) {
   EXPECT_FALSE(PathExists("C:/Games/Korvale", true));
   EXPECT_FALSE(PathExists("C:\\Games\\Korvale\\user*.wav", true));
   EXPECT_FALSE(PathExists("C:\\Games\\Korvale\\gamemd.exe\\", true));
+  EXPECT_FALSE(PathExists("C:\\Games\\.hidden", true));
+  EXPECT_FALSE(PathExists("C:\\Games\\.hidden\\", true));
 }
 
 TEST_F(PathExistsTest, ShortPathsOfOneFileCompareEqual) {
