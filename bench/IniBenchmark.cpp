@@ -47,7 +47,13 @@ void ReadOneValue(benchmark::State& state) {
   }
   state.SetBytesProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(ReadOneValue)->Arg(25 << 10)->Arg(1 << 20)->Arg(5 << 20)->Arg(10 << 20)->Arg(20 << 20)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadOneValue)
+    ->Arg(25 << 10)
+    ->Arg(1 << 20)
+    ->Arg(5 << 20)
+    ->Arg(10 << 20)
+    ->Arg(20 << 20)
+    ->Unit(benchmark::kMicrosecond);
 
 void LookupInParsedDocument(benchmark::State& state) {
   IniFileOnDisk file(static_cast<std::size_t>(state.range(0)));

@@ -78,7 +78,8 @@ PathText Parse(const std::string& path) {
   }
   text.valid = true;
   text.components = Components(rest, backslashSeparates);
-  text.endsWithSeparator = !rest.empty() && (rest.back() == '/' || (backslashSeparates && rest.back() == '\\'));
+  text.endsWithSeparator =
+      !rest.empty() && (rest.back() == '/' || (backslashSeparates && rest.back() == '\\'));
   return text;
 }
 

@@ -95,7 +95,8 @@ std::string ReadRegistryText(const std::string& path) {
     }
     if (keyIndex == noKey || found[keyIndex]) continue;
     std::optional<ValueLine> value = ValueOfLine(line);
-    if (value && EqualNoCase(value->name, address->valueName)) found[keyIndex] = DataText(value->data);
+    if (value && EqualNoCase(value->name, address->valueName))
+      found[keyIndex] = DataText(value->data);
   }
   for (const std::optional<std::string>& data : found) {
     if (data) return *data;

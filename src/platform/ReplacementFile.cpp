@@ -64,8 +64,8 @@ bool ReplacementFile::CreateTemporary() {
   static unsigned counter = 0;
   const std::string folder = FolderOf(target_);
   // A leading "." keeps the temporary hidden from PathExists meanwhile.
-  const std::string stem = folder + "/." + target_.substr(target_.find_last_of('/') + 1) +
-                           ".tmp-" + std::to_string(getpid()) + "-";
+  const std::string stem = folder + "/." + target_.substr(target_.find_last_of('/') + 1) + ".tmp-" +
+                           std::to_string(getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string name = stem + std::to_string(++counter);
     int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -76,17 +76,10 @@ std::optional<char32_t> ReadNumber(std::string_view line, std::size_t& pos, int 
 }
 
 char SimpleEscape(char c) {
-  switch (c) {
-    case 'a': return '\a';
-    case 'b': return '\b';
-    case 'e': return '\x1b';
-    case 'f': return '\f';
-    case 'n': return '\n';
-    case 'r': return '\r';
-    case 't': return '\t';
-    case 'v': return '\v';
-    default: return c;
-  }
+  constexpr std::string_view letters = "abefnrtv";
+  constexpr std::string_view codes = "\a\b\x1b\f\n\r\t\v";
+  const std::size_t index = letters.find(c);
+  return index == std::string_view::npos ? c : codes[index];
 }
 
 bool StartsWith(std::string_view text, std::string_view start) {

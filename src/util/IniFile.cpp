@@ -47,9 +47,8 @@ std::size_t FirstLine(std::string_view bytes) {
 
 std::string LineEndOf(std::string_view bytes) {
   const std::size_t newline = bytes.find('\n');
-  return newline != std::string_view::npos && (newline == 0 || bytes[newline - 1] != '\r')
-             ? "\n"
-             : "\r\n";
+  return newline != std::string_view::npos && (newline == 0 || bytes[newline - 1] != '\r') ? "\n"
+                                                                                           : "\r\n";
 }
 
 bool HasLineBreak(std::string_view text) {

@@ -1,5 +1,3 @@
-#include "platform/Files.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Files.h"
 #include "support/FaultGuard.h"
 #include "support/TempFolder.h"
 
@@ -71,9 +70,9 @@ TEST_F(FilesTest, WriteWholeFileWritesThroughALink) {
 }
 
 TEST_F(FilesTest, EveryInjectedWriteFaultLeavesTheOldFileAndNoTemporary) {
-  for (bool platform::FileFaults::*fault : {&platform::FileFaults::failCreateTemporary,
-                                            &platform::FileFaults::shortWrite,
-                                            &platform::FileFaults::failRename}) {
+  for (bool platform::FileFaults::*fault :
+       {&platform::FileFaults::failCreateTemporary, &platform::FileFaults::shortWrite,
+        &platform::FileFaults::failRename}) {
     WriteBytes(target, "old contents");
     platform::Faults() = {};
     platform::Faults().*fault = true;
@@ -120,10 +119,9 @@ class CopyFileTest : public FilesTest {
 
   bool Copy() {
     progress.clear();
-    return platform::CopyFileReplacing(folder.Native("theme.mix"), target,
-                                       [this](std::uint64_t done, std::uint64_t total) {
-                                         progress.emplace_back(done, total);
-                                       });
+    return platform::CopyFileReplacing(
+        folder.Native("theme.mix"), target,
+        [this](std::uint64_t done, std::uint64_t total) { progress.emplace_back(done, total); });
   }
 
   std::string source = std::string((5 << 20) / 2, '\0');  // two and a half chunks
@@ -150,9 +148,9 @@ TEST_F(CopyFileTest, AnEmptyFileCopiesWithoutProgress) {
 }
 
 TEST_F(CopyFileTest, InjectedFailuresLeaveNoPartialFile) {
-  for (bool platform::FileFaults::*fault : {&platform::FileFaults::failCreateTemporary,
-                                            &platform::FileFaults::shortWrite,
-                                            &platform::FileFaults::failRename}) {
+  for (bool platform::FileFaults::*fault :
+       {&platform::FileFaults::failCreateTemporary, &platform::FileFaults::shortWrite,
+        &platform::FileFaults::failRename}) {
     platform::Faults() = {};
     platform::Faults().*fault = true;
     EXPECT_FALSE(Copy());
@@ -167,7 +165,8 @@ TEST_F(CopyFileTest, InjectedFailuresLeaveNoPartialFile) {
 TEST_F(CopyFileTest, MissingOrOddSourcesCopyNothing) {
   EXPECT_FALSE(platform::CopyFileReplacing(folder.Native("missing.mix"), target, nullptr));
   EXPECT_FALSE(platform::CopyFileReplacing(folder.Native(), target, nullptr));
-  EXPECT_FALSE(platform::CopyFileReplacing(folder.Native("theme.mix"), folder.Native("no/x"), nullptr));
+  EXPECT_FALSE(
+      platform::CopyFileReplacing(folder.Native("theme.mix"), folder.Native("no/x"), nullptr));
   EXPECT_EQ(Names(folder), std::vector<std::string>{"theme.mix"});
 }
 

@@ -1,11 +1,10 @@
-#include "platform/Paths.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
+#include "platform/Paths.h"
 #include "support/FakePrefix.h"
 #include "support/TempFolder.h"
 

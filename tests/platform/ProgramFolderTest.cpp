@@ -1,5 +1,3 @@
-#include "platform/ProgramFolder.h"
-
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -8,6 +6,7 @@
 #include <string>
 
 #include "platform/Environment.h"
+#include "platform/ProgramFolder.h"
 #include "support/TempFolder.h"
 
 namespace kvpm::testing {

@@ -1,10 +1,9 @@
-#include "platform/Registry.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 
+#include "platform/Registry.h"
 #include "support/FakePrefix.h"
 #include "support/TempFolder.h"
 #include "util/TovrikStandardFunctions.h"
@@ -52,8 +51,9 @@ TEST_F(WineRegistryTest, FindsTheGameKeysThroughThe32BitView) {
   EXPECT_EQ(ReadRegistryText("HKLM\\SOFTWARE\\Tallowmere\\Korvale\\InstallPath"),
             "C:\\Games\\Harrowgate\\gamemd.exe");
   EXPECT_EQ(ReadRegistryText("HKLM\\SOFTWARE\\Tallowmere\\Korvale\\Version"), "65537");
-  EXPECT_EQ(ReadRegistryText("HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Tallowmere\\Korvale\\Version"),
-            "65537");
+  EXPECT_EQ(
+      ReadRegistryText("HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Tallowmere\\Korvale\\Version"),
+      "65537");
   EXPECT_EQ(ReadRegistryText("hklm\\software\\TALLOWMERE\\korvale\\VERSION"), "65537");
   const std::string anthology = "HKLM\\SOFTWARE\\Morvane\\Morvane Games\\Velmora Anthology\\";
   EXPECT_EQ(ReadRegistryText(anthology + "kv_folder"),
@@ -77,7 +77,9 @@ TEST_F(WineRegistryTest, StringsAreUnescaped) {
   EXPECT_EQ(StressValue("Tab"), "a\tb");
   EXPECT_EQ(StressValue("Install Path"), "blank in the value name");
   EXPECT_EQ(StressValue("Odd \"Name\""), "quote in the value name");
-  EXPECT_EQ(StressValue("NonAscii"), "caf\xc3\xa9 \xe6\xbc\xa2\xe5\xad\x97 \xc3\xa9" "1 v32");
+  EXPECT_EQ(StressValue("NonAscii"),
+            "caf\xc3\xa9 \xe6\xbc\xa2\xe5\xad\x97 \xc3\xa9"
+            "1 v32");
   EXPECT_EQ(StressValue(""), "default data v32");
 }
 
@@ -103,10 +105,10 @@ TEST_F(WineRegistryTest, ReadRegistryValueGivesTheDefaultForEmptyText) {
 
 TEST(RegistryTest, The32BitViewComesFirstAndThePlainKeyAfter) {
   FakePrefix prefix;
-  prefix.SetRegistryValues("Software\\Tallowmere\\Korvale",
-                        {RegString("InstallPath", "plain"), RegString("OnlyPlain", "plain only")});
+  prefix.SetRegistryValues("Software\\Tallowmere\\Korvale", {RegString("InstallPath", "plain"),
+                                                             RegString("OnlyPlain", "plain only")});
   prefix.SetRegistryValues("Software\\Wow6432Node\\Tallowmere\\Korvale",
-                        {RegString("InstallPath", "32-bit")});
+                           {RegString("InstallPath", "32-bit")});
   EXPECT_EQ(ReadRegistryText("HKLM\\SOFTWARE\\Tallowmere\\Korvale\\InstallPath"), "32-bit");
   EXPECT_EQ(ReadRegistryText("HKLM\\SOFTWARE\\Tallowmere\\Korvale\\OnlyPlain"), "plain only");
   // The 32-bit view is only a view of HKLM\Software.
@@ -117,11 +119,11 @@ TEST(RegistryTest, The32BitViewComesFirstAndThePlainKeyAfter) {
 
 TEST(RegistryTest, WritesOfTheFakePrefixReadBack) {
   FakePrefix prefix;
-  prefix.SetRegistryValues("Software\\Odd [Key]\\Sub",
-                           {RegString("Line", "a\r\nb \\ \"c\" \x01 end"), RegString("", "default"),
-                            RegExpandString("Path", "%WINDIR%\\x"), RegDword("Big", 0x8000000a),
-                            RegData("Bin", "hex:00,01,\\\n  02,03"),
-                            RegString("After", "after the continuation")});
+  prefix.SetRegistryValues(
+      "Software\\Odd [Key]\\Sub",
+      {RegString("Line", "a\r\nb \\ \"c\" \x01 end"), RegString("", "default"),
+       RegExpandString("Path", "%WINDIR%\\x"), RegDword("Big", 0x8000000a),
+       RegData("Bin", "hex:00,01,\\\n  02,03"), RegString("After", "after the continuation")});
   const std::string key = "HKLM\\Software\\Odd [Key]\\Sub\\";
   EXPECT_EQ(ReadRegistryText(key + "Line"), "a\r\nb \\ \"c\" \x01 end");
   EXPECT_EQ(ReadRegistryText(key), "default");
@@ -144,15 +146,12 @@ TEST(RegistryTest, TheFakeInstallationCanBeChanged) {
 
 TEST(RegistryTest, EscapesOfWinesWriter) {
   FakePrefix prefix;
-  prefix.SetRegistryValues("Software\\E", {RegData("Octal", R"("a\0b")"),
-                                            RegData("Letters", R"("\a\b\e\f\n\r\t\v")"),
-                                            RegData("Pair", R"("\xd83d\xde00!")"),
-                                            RegData("Lone", R"("\xd83dx")"),
-                                            RegData("NoDigits", R"("\xzz")"),
-                                            RegData("Unclosed", R"("abc)"),
-                                            RegData("Short", "dword:1a"),
-                                            RegData("Bad", "dword:xyz"),
-                                            RegData("Long", "dword:100000000")});
+  prefix.SetRegistryValues(
+      "Software\\E", {RegData("Octal", R"("a\0b")"), RegData("Letters", R"("\a\b\e\f\n\r\t\v")"),
+                      RegData("Pair", R"("\xd83d\xde00!")"), RegData("Lone", R"("\xd83dx")"),
+                      RegData("NoDigits", R"("\xzz")"), RegData("Unclosed", R"("abc)"),
+                      RegData("Short", "dword:1a"), RegData("Bad", "dword:xyz"),
+                      RegData("Long", "dword:100000000")});
   const std::string key = "HKLM\\Software\\E\\";
   EXPECT_EQ(ReadRegistryText(key + "Octal"), "a");
   EXPECT_EQ(ReadRegistryText(key + "Letters"), "\a\b\x1b\f\n\r\t\v");

@@ -79,9 +79,9 @@ void FakePrefix::SetRegistryValues(const std::string& keyPath,
   });
   if (key == keys_.end()) key = keys_.insert(keys_.end(), {keyPath, {}});
   for (const RegistryValue& value : values) {
-    auto old = std::find_if(key->values.begin(), key->values.end(), [&value](const RegistryValue& v) {
-      return platform::EqualNoCase(v.name, value.name);
-    });
+    auto old = std::find_if(
+        key->values.begin(), key->values.end(),
+        [&value](const RegistryValue& v) { return platform::EqualNoCase(v.name, value.name); });
     if (old == key->values.end()) {
       key->values.push_back(value);
     } else {
@@ -110,14 +110,17 @@ void FakePrefix::WriteSystemReg() const {
 
 void FakePrefix::AddDrive(char letter, const std::string& nativeTarget) {
   const std::filesystem::path link =
-      folder_.Path() / "dosdevices" / (std::string(1, static_cast<char>(std::tolower(letter))) + ":");
+      folder_.Path() / "dosdevices" /
+      (std::string(1, static_cast<char>(std::tolower(letter))) + ":");
   std::error_code error;
   std::filesystem::remove(link, error);
   std::filesystem::create_directory_symlink(nativeTarget, link, error);
   if (error) ADD_FAILURE() << "cannot link drive " << letter << ": " << error.message();
 }
 
-void FakePrefix::SetMountTable(const std::string& text) { WriteBytes(folder_.Path() / "mounts", text); }
+void FakePrefix::SetMountTable(const std::string& text) {
+  WriteBytes(folder_.Path() / "mounts", text);
+}
 
 std::string FakePrefix::Native(const std::string& windowsPath) const {
   if (windowsPath.size() < 2 || windowsPath[1] != ':') {
@@ -125,7 +128,8 @@ std::string FakePrefix::Native(const std::string& windowsPath) const {
     return "";
   }
   std::string native = Root() + "/dosdevices/" +
-                       static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0]))) + ":";
+                       static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0]))) +
+                       ":";
   std::string rest = windowsPath.substr(2);
   for (char& c : rest) {
     if (c == '\\') c = '/';

@@ -73,8 +73,9 @@ TEST_F(IniReadTest, HeadersAndKeysMayCarryBlanksAndTrailingText) {
 }
 
 TEST_F(IniReadTest, LineEndsDoNotMatter) {
-  for (const std::string& bytes : {std::string("[S]\r\nA=1\r\nB=2\r\n"), std::string("[S]\nA=1\nB=2\n"),
-                                   std::string("[S]\nA=1\r\nB=2")}) {
+  for (const std::string& bytes :
+       {std::string("[S]\r\nA=1\r\nB=2\r\n"), std::string("[S]\nA=1\nB=2\n"),
+        std::string("[S]\nA=1\r\nB=2")}) {
     Write(bytes);
     EXPECT_EQ(Read("S", "A"), "1") << bytes;
     EXPECT_EQ(Read("S", "B"), "2") << bytes;

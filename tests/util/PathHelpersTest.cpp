@@ -49,16 +49,13 @@ TEST(SplitPathTest, SplitsAtTheLastSeparator) {
   struct Case {
     std::string path, name, folder;
   };
-  for (const Case& c : {Case{"C:\\Games\\Korvale\\thememd.ini", "thememd.ini", "C:\\Games\\Korvale"},
-                        Case{"C:\\Games\\Korvale\\", "Korvale", "C:\\Games"},
-                        Case{"thememd.ini", "thememd.ini", ""},
-                        Case{"\\thememd.ini", "thememd.ini", ""},
-                        Case{"C:\\a/b\\c/d", "c/d", "C:\\a/b"},
-                        Case{"/home/user/list.kvl", "list.kvl", "/home/user"},
-                        Case{"/home/user/", "user", "/home"},
-                        Case{"C:\\Games\\\\", "", "C:\\Games"},
-                        Case{"C:", "C:", ""},
-                        Case{"", "", ""}}) {
+  for (const Case& c :
+       {Case{"C:\\Games\\Korvale\\thememd.ini", "thememd.ini", "C:\\Games\\Korvale"},
+        Case{"C:\\Games\\Korvale\\", "Korvale", "C:\\Games"},
+        Case{"thememd.ini", "thememd.ini", ""}, Case{"\\thememd.ini", "thememd.ini", ""},
+        Case{"C:\\a/b\\c/d", "c/d", "C:\\a/b"},
+        Case{"/home/user/list.kvl", "list.kvl", "/home/user"}, Case{"/home/user/", "user", "/home"},
+        Case{"C:\\Games\\\\", "", "C:\\Games"}, Case{"C:", "C:", ""}, Case{"", "", ""}}) {
     std::string name = "unset", folder = "unset";
     SplitPath(c.path, name, folder);
     EXPECT_EQ(name, c.name) << c.path;
