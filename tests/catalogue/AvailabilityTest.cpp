@@ -66,12 +66,6 @@ TEST_F(AvailabilityTest, EmptyGameFolderOffersOnlyTheAlwaysPresentSoundtracks) {
   EXPECT_EQ(state.controls.cboxSoundtrack[12].caption, "Custom User Soundtrack");
 }
 
-TEST_F(AvailabilityTest, MissingGameFolderIsAnEmptyOne) {
-  state.gameFolder = "C:\\Games\\Elsewhere";
-  Refresh({});
-  EXPECT_EQ(ComboData(), (std::vector<int>{9, 14}));
-}
-
 TEST_F(AvailabilityTest, EveryArchiveFindsItsSoundtrack) {
   Refresh({"ecachethemeVM.mix", "ecachethemeQN.mix", "ecachethemeBR.mix", "ecachethemeSL.mix",
            "ecachethemeTV.mix", "ecachethemeOM.mix", "ecachethemePW.mix", "ecachethemeHG.mix",
