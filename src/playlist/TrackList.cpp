@@ -1,5 +1,6 @@
 #include "playlist/TrackList.h"
 
+#include <optional>
 #include <string>
 
 #include "playlist/Slots.h"
