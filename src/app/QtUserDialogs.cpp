@@ -1,0 +1,123 @@
+#include "app/QtUserDialogs.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/QtText.h"
+#include "dialogs/WaitWindow.h"
+#include "platform/Paths.h"
+#include "state/WindowControls.h"
+
+namespace kvpm {
+
+namespace {
+
+QMessageBox::StandardButtons ButtonsOf(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::RetryCancel:
+      return QMessageBox::Retry | QMessageBox::Cancel;
+    case Buttons::Ok:
+      break;
+  }
+  return QMessageBox::Ok;
+}
+
+int AnswerOf(QMessageBox::StandardButton button) {
+  switch (button) {
+    case QMessageBox::Ok:
+      return AnswerOk;
+    case QMessageBox::Yes:
+      return AnswerYes;
+    case QMessageBox::No:
+      return AnswerNo;
+    case QMessageBox::Retry:
+      return AnswerRetry;
+    default:
+      return AnswerCancel;
+  }
+}
+
+// The filter "Description (*.kvl) | *.kvl" in Qt's form "Description (*.kvl)".
+QString QtFilter(const std::string& filter) {
+  const QString text = ToQt(filter);
+  const qsizetype bar = text.indexOf('|');
+  if (bar < 0) return text.trimmed();
+  const QString description = text.left(bar).trimmed();
+  const QString pattern = text.mid(bar + 1).trimmed();
+  return description.contains("(" + pattern + ")") ? description
+                                                   : description + " (" + pattern + ")";
+}
+
+}  // namespace
+
+QtUserDialogs::QtUserDialogs(QWidget* parent, std::function<std::optional<int>(bool)> popupMenu)
+    : parent_(parent), popupMenu_(std::move(popupMenu)) {}
+
+QtUserDialogs::~QtUserDialogs() = default;
+
+int QtUserDialogs::ShowMessage(const std::string& text, Buttons buttons) {
+  QString shown = ToQt(text);
+  shown.replace("\r\n", "\n");
+  QMessageBox box(QMessageBox::NoIcon, ToQt(kProgramTitle), shown, ButtonsOf(buttons), parent_);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+  QAbstractButton* clicked = box.clickedButton();
+  if (clicked == nullptr) return buttons == Buttons::Ok ? AnswerOk : AnswerCancel;
+  return AnswerOf(box.standardButton(clicked));
+}
+
+std::optional<std::string> QtUserDialogs::ChooseFile(const FileDialogSetup& setup, bool save) {
+  QFileDialog dialog(parent_, ToQt(setup.title),
+                     ToQt(platform::ResolvePath(setup.initialFolder)));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setNameFilter(QtFilter(setup.filter));
+  dialog.setDefaultSuffix(ToQt(setup.defaultExtension));
+  if (save) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks itself
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  }
+  if (!setup.fileName.empty()) dialog.selectFile(ToQt(platform::ResolvePath(setup.fileName)));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return FromQtPath(dialog.selectedFiles().constFirst());
+}
+
+std::optional<std::string> QtUserDialogs::ChooseFileToOpen(const FileDialogSetup& setup) {
+  return ChooseFile(setup, false);
+}
+
+std::optional<std::string> QtUserDialogs::ChooseFileToSave(const FileDialogSetup& setup) {
+  return ChooseFile(setup, true);
+}
+
+std::optional<int> QtUserDialogs::PopupTrackMenu(bool atPosition) { return popupMenu_(atPosition); }
+
+void QtUserDialogs::ShowWaitWindow(const std::string& label) {
+  if (waitWindow_ == nullptr) waitWindow_ = new WaitWindow(parent_);
+  parent_->hide();
+  waitWindow_->Start(ToQt(label));
+  QCoreApplication::processEvents();
+}
+
+void QtUserDialogs::ShowCopyProgress(std::uint64_t done, std::uint64_t total) {
+  if (waitWindow_ == nullptr) return;
+  waitWindow_->SetProgress(done, total);
+  // Keep the window painted; the user's input waits until the copy is over.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtUserDialogs::HideWaitWindow() {
+  if (waitWindow_ != nullptr) waitWindow_->hide();
+  parent_->show();
+}
+
+}  // namespace kvpm

@@ -1,0 +1,70 @@
+#include "app/Startup.h"
+
+#include "app/GameDetection.h"
+#include "catalogue/Availability.h"
+#include "catalogue/SoundtrackNumbers.h"
+#include "playlist/Playlist.h"
+#include "playlist/SoundtrackSelection.h"
+#include "settings/Settings.h"
+#include "util/TovrikStandardFunctions.h"
+
+namespace kvpm {
+
+namespace tsf = TovrikStandardFunctions;
+
+namespace {
+
+// Selects the first drop-down entry, from the top, that shows the expansion's own soundtrack.
+void ShowExpansionSoundtrack(MainState& state) {
+  const auto& items = state.controls.comboSoundtrack.items;
+  for (int index = 0; index < static_cast<int>(items.size()); ++index) {
+    if (items[index].data == kKorvaleSoundtrack) {
+      SelectComboEntry(state, index);
+      return;
+    }
+  }
+}
+
+// The game's own Shuffle and Game Music settings win over the active playlist's.
+void ReadGameAudioSwitches(MainState& state) {
+  const std::string gameSettings = state.gameFolder + "\\" + "HGMD.INI";
+  if (!tsf::PathExists(gameSettings, false)) return;
+  const auto audioSwitch = [&gameSettings](const std::string& key) {
+    return tsf::ParseYesNo(tsf::ReadIniValue("Audio", key, gameSettings, ""), false) ? Ticked
+                                                                                     : Unticked;
+  };
+  state.controls.cboxShuffle.value = audioSwitch("IsScoreShuffle");
+  state.controls.cboxMusic.value = audioSwitch("InGameMusic");
+}
+
+// On the first start the About window is shown once; the setting remembers it.
+bool FirstStart(MainState& state) {
+  if (!tsf::ParseYesNo(tsf::ReadIniValue("General", "ShowDisclaimer", state.settingsFile, ""),
+                       true)) {
+    return false;
+  }
+  tsf::WriteIniValue("General", "ShowDisclaimer", "no", state.settingsFile);
+  state.controls.enabled = false;
+  return true;
+}
+
+}  // namespace
+
+StartupOutcome InitialiseMainWindow(MainState& state, const std::string& programFolder) {
+  BuildSoundtrackTable(state.catalogue);
+  state.programFolder = programFolder;
+  if (!DetectBaseGame(state) || !DetectExpansion(state) || !CheckExpansionVersion(state)) {
+    return StartupOutcome::EndProgram;
+  }
+  ReadSettings(state);
+  state.themeFile = tsf::JoinPath(state.gameFolder, "thememd.ini", "");
+  RefreshArchiveButtons(state);
+  ShowExpansionSoundtrack(state);
+  NewPlaylist(state);
+  ReadGameAudioSwitches(state);
+  state.controls.lstTracks.currentIndex = -1;
+  state.dialogSave.initialFolder = state.programFolder;
+  return FirstStart(state) ? StartupOutcome::ShowWindowAndAbout : StartupOutcome::ShowWindow;
+}
+
+}  // namespace kvpm

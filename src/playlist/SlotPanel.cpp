@@ -1,0 +1,58 @@
+#include "playlist/SlotPanel.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/QtText.h"
+#include "state/WindowControls.h"
+
+namespace kvpm {
+
+void SlotLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit Clicked();
+  }
+  QLabel::mouseReleaseEvent(event);
+}
+
+SlotPanel::SlotPanel(const SlotPanelSetup& setup, QWidget* parent)
+    : QGroupBox(setup.caption, parent) {
+  setObjectName(setup.frameName);
+  group_ = new QButtonGroup(this);
+  auto* layout = new QVBoxLayout(this);
+  for (int option = 0; option < static_cast<int>(options_.size()); ++option) {
+    auto* button = new QRadioButton(setup.optionCaptions.value(option), this);
+    button->setObjectName(QString("opt%1_%2").arg(setup.controlName).arg(option));
+    group_->addButton(button, option);
+    options_[option] = button;
+    layout->addWidget(button);
+  }
+  label_ = new SlotLabel(this);
+  label_->setObjectName("lbl" + setup.controlName);
+  label_->setCursor(Qt::PointingHandCursor);
+  label_->setTextFormat(Qt::PlainText);
+  label_->setToolTip("Click to use this track");
+  auto* labelRow = new QHBoxLayout;
+  labelRow->addSpacing(20);  // the label stands below "Custom:", indented like its caption
+  labelRow->addWidget(label_, 1);
+  layout->addLayout(labelRow);
+
+  connect(group_, &QButtonGroup::idToggled, this, [this](int option, bool checked) {
+    if (checked) emit OptionChosen(option);
+  });
+  connect(label_, &SlotLabel::Clicked, this, &SlotPanel::LabelClicked);
+}
+
+void SlotPanel::Show(const SlotControls& slot) {
+  const QSignalBlocker blocker(group_);
+  if (slot.selectedOption >= 0 && slot.selectedOption < static_cast<int>(options_.size())) {
+    options_[slot.selectedOption]->setChecked(true);
+  }
+  label_->setText(ToQt(slot.label));
+}
+
+}  // namespace kvpm

@@ -1,0 +1,115 @@
+#include "playlist/TrackListWidget.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "app/QtText.h"
+#include "state/WindowControls.h"
+
+namespace kvpm {
+
+namespace {
+
+constexpr int kVirtualKeySpace = 32;
+constexpr int kVirtualKeyApps = 93;
+constexpr int kMenuOffsetX = 64;  // the menu opens this far right of the list's edge
+
+int ButtonCode(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 4;
+    default:
+      return 0;
+  }
+}
+
+int VirtualKey(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Space:
+      return kVirtualKeySpace;
+    case Qt::Key_Menu:
+      return kVirtualKeyApps;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+TrackListWidget::TrackListWidget(QWidget* parent) : QListWidget(parent) {
+  setObjectName("lstTracks");
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setContextMenuPolicy(Qt::PreventContextMenu);  // the program opens menu_rc itself
+  viewport()->installEventFilter(this);
+  connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (!showing_) emit CurrentItemMoved(row);
+  });
+}
+
+void TrackListWidget::Show(const ListBox& list) {
+  showing_ = true;
+  const bool sameItems = count() == static_cast<int>(list.items.size());
+  if (!sameItems) clear();
+  for (int index = 0; index < static_cast<int>(list.items.size()); ++index) {
+    const ListItem& state = list.items[index];
+    QListWidgetItem* row = sameItems ? item(index) : nullptr;
+    if (row == nullptr) {
+      // Checkable for display only: the user's clicks go through the program.
+      row = new QListWidgetItem(this);
+      row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
+    const QString text = ToQt(state.text);
+    if (row->text() != text) row->setText(text);
+    row->setCheckState(state.ticked ? Qt::Checked : Qt::Unchecked);
+  }
+  if (list.currentIndex < 0) {
+    setCurrentRow(-1);
+    clearSelection();
+  } else {
+    setCurrentRow(list.currentIndex);
+  }
+  showing_ = false;
+}
+
+QPoint TrackListWidget::MenuPositionForCurrentItem() {
+  QListWidgetItem* current = currentItem();
+  if (current == nullptr) return viewport()->mapToGlobal(QPoint(kMenuOffsetX, 0));
+  scrollToItem(current);
+  const QRect row = visualItemRect(current);
+  return viewport()->mapToGlobal(QPoint(row.left() + kMenuOffsetX, row.center().y()));
+}
+
+bool TrackListWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == viewport() && event->type() == QEvent::MouseButtonRelease) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QModelIndex index = indexAt(mouse->position().toPoint());
+    const int button = ButtonCode(mouse->button());
+    if (button != 0) emit MouseUp(button, index.isValid() ? index.row() + 1 : 0);
+    return true;
+  }
+  return QListWidget::eventFilter(watched, event);
+}
+
+void TrackListWidget::keyReleaseEvent(QKeyEvent* event) {
+  const int key = VirtualKey(event->key());
+  if (key != 0 && !event->isAutoRepeat()) {
+    emit KeyUp(key);
+    return;
+  }
+  QListWidget::keyReleaseEvent(event);
+}
+
+void TrackListWidget::focusInEvent(QFocusEvent* event) {
+  QListWidget::focusInEvent(event);
+  if (event->reason() != Qt::MouseFocusReason) {
+    emit FocusByKeyboard(QApplication::mouseButtons().testFlag(Qt::LeftButton));
+  }
+}
+
+}  // namespace kvpm

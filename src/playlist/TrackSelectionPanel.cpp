@@ -1,0 +1,42 @@
+#include "playlist/TrackSelectionPanel.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/QtText.h"
+#include "playlist/TrackListWidget.h"
+#include "state/WindowControls.h"
+
+namespace kvpm {
+
+TrackSelectionPanel::TrackSelectionPanel(QWidget* parent)
+    : QGroupBox("Individual Track Selection", parent) {
+  setObjectName("Frame2");
+  comboSoundtrack_ = new QComboBox(this);
+  comboSoundtrack_->setObjectName("comboSoundtrack");
+  comboSoundtrack_->setEditable(false);
+  lstTracks_ = new TrackListWidget(this);
+  connect(comboSoundtrack_, &QComboBox::activated, this, &TrackSelectionPanel::EntryChosen);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(comboSoundtrack_);
+  layout->addWidget(lstTracks_, 1);
+}
+
+void TrackSelectionPanel::Show(const WindowControls& controls) {
+  const QSignalBlocker blocker(comboSoundtrack_);
+  const auto& items = controls.comboSoundtrack.items;
+  bool sameItems = comboSoundtrack_->count() == static_cast<int>(items.size());
+  for (int index = 0; sameItems && index < comboSoundtrack_->count(); ++index) {
+    sameItems = comboSoundtrack_->itemData(index).toInt() == items[index].data;
+  }
+  if (!sameItems) {
+    comboSoundtrack_->clear();
+    for (const ComboItem& item : items) comboSoundtrack_->addItem(ToQt(item.text), item.data);
+  }
+  comboSoundtrack_->setCurrentIndex(controls.comboSoundtrack.selectedIndex);
+  lstTracks_->Show(controls.lstTracks);
+}
+
+}  // namespace kvpm
