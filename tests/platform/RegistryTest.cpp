@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "platform/Registry.h"
 #include "support/FakePrefix.h"
 #include "support/TempFolder.h"
+#include "support/WineSample.h"
 #include "util/TovrikStandardFunctions.h"
 
 namespace kvpm::testing {
@@ -13,23 +13,9 @@ namespace {
 
 using platform::ReadRegistryText;
 
-// The system.reg of a fresh 64-bit Wine 8 prefix with the game's keys added
-// in the 32-bit view, and a key holding every odd value type.
-std::string FixtureSystemReg() {
-  std::string bytes;
-  FILE* pipe = popen("gzip -dc '" KVPM_FIXTURES_DIR "/wine-system.reg.gz'", "r");
-  if (pipe == nullptr) return bytes;
-  char buffer[65536];
-  for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-    bytes.append(buffer, count);
-  }
-  pclose(pipe);
-  return bytes;
-}
-
 class WineRegistryTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { fixture = new std::string(FixtureSystemReg()); }
+  static void SetUpTestSuite() { fixture = new std::string(WineSampleSystemReg()); }
   static void TearDownTestSuite() { delete fixture; }
   void SetUp() override {
     ASSERT_GT(fixture->size(), 1000000u) << "the fixture could not be unpacked";
