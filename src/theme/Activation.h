@@ -1,0 +1,30 @@
+#pragma once
+// Activating the playlist writes the game's theme file from it and applies
+// the Game Music and Shuffle switches to the game's own settings;
+// deactivating deletes the theme file, so that the game plays its own music.
+
+#include <string>
+
+#include "state/MainState.h"
+
+namespace kvpm {
+
+// The game's user settings file, HGMD.INI in the game folder.
+std::string GameSettingsFile(const MainState& state);
+
+// Writes the theme file over the old one (which stays whole when the new one
+// cannot be written), applies the audio settings either way, and says how it
+// went. True when the theme file was written: menu_disable is then enabled.
+bool ActivatePlaylist(MainState& state);
+
+// Section Audio of HGMD.INI, when that file exists (it is never created):
+// IsScoreRepeat "no"; IsScoreShuffle and InGameMusic after cboxShuffle and
+// cboxMusic, left alone while a box is greyed. A file that cannot be updated
+// is reported once. Turning the music on while its volume is 0 is pointed out.
+void ApplyGameAudioSettings(MainState& state);
+
+// menu_disable: deletes the theme file. menu_disable is disabled unless the
+// file is still there afterwards.
+void DeactivatePlaylist(MainState& state);
+
+}  // namespace kvpm
