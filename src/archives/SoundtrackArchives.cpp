@@ -1,0 +1,200 @@
+#include "archives/SoundtrackArchives.h"
+
+#include <optional>
+
+#include "catalogue/SoundtrackNumbers.h"
+#include "platform/Drives.h"
+#include "platform/Files.h"
+#include "playlist/SoundtrackSelection.h"
+#include "util/TovrikStandardFunctions.h"
+
+namespace kvpm {
+
+namespace {
+
+namespace tsf = TovrikStandardFunctions;
+
+constexpr int kCdSearches = 3;
+
+// What tells the two archives apart: the CD's name in messages, the file in
+// the CD's root, the button and the setting that allows deletion.
+struct ArchiveCd {
+  std::string name;
+  std::string cdFile;
+  Button WindowControls::*button;
+  bool MainState::*deletionAllowed;
+  const std::string& copyCaption;
+  const std::string& deleteCaption;
+};
+
+const ArchiveCd* CdOf(int s) {
+  static const ArchiveCd harrowgate{.name = "Harrowgate",
+                                    .cdFile = "theme.mix",
+                                    .button = &WindowControls::cmdHG,
+                                    .deletionAllowed = &MainState::allowHgDeletion,
+                                    .copyCaption = kCopyHgCaption,
+                                    .deleteCaption = kDeleteHgCaption};
+  static const ArchiveCd korvale{.name = "Korvale",
+                                 .cdFile = "thememd.mix",
+                                 .button = &WindowControls::cmdKV,
+                                 .deletionAllowed = &MainState::allowKvDeletion,
+                                 .copyCaption = kCopyKvCaption,
+                                 .deleteCaption = kDeleteKvCaption};
+  if (s == kHarrowgateSoundtrack) return &harrowgate;
+  if (s == kKorvaleSoundtrack) return &korvale;
+  return nullptr;
+}
+
+std::string GameFolderPath(const MainState& state, const std::string& name) {
+  return state.gameFolder + "\\" + name;
+}
+
+// The wait window stands in for the main window exactly as long as the
+// copy runs, however the copy ends.
+class WaitWindowShown {
+ public:
+  WaitWindowShown(UserDialogs& dialogs, const std::string& label) : dialogs_(dialogs) {
+    dialogs_.ShowWaitWindow(label);
+  }
+  ~WaitWindowShown() { dialogs_.HideWaitWindow(); }
+  WaitWindowShown(const WaitWindowShown&) = delete;
+  WaitWindowShown& operator=(const WaitWindowShown&) = delete;
+
+ private:
+  UserDialogs& dialogs_;
+};
+
+// The root path of the first ready CD-ROM drive holding the CD's file.
+std::optional<std::string> DriveWithCd(const ArchiveCd& cd) {
+  for (const platform::Drive& drive : platform::ListDrives()) {
+    if (drive.cdrom && drive.ready && tsf::PathExists(drive.rootPath + "\\" + cd.cdFile, false)) {
+      return drive.rootPath;
+    }
+  }
+  return std::nullopt;
+}
+
+// Searches until the CD is found, the user cancels or the third search fails.
+std::optional<std::string> SearchForCd(MainState& state, const ArchiveCd& cd) {
+  const std::string notFound = "Could not detect a " + cd.name + " CD.";
+  for (int search = 1;; ++search) {
+    if (std::optional<std::string> root = DriveWithCd(cd)) return root;
+    if (search == kCdSearches) {
+      state.Message(notFound);
+      return std::nullopt;
+    }
+    if (state.Message(notFound, Buttons::RetryCancel) != AnswerRetry) return std::nullopt;
+  }
+}
+
+bool CopyWithWaitWindow(MainState& state, const ArchiveCd& cd, const std::string& source,
+                        const std::string& target) {
+  WaitWindowShown waitWindow(state.dialogs, "Copying file from " + cd.name + " CD.");
+  return platform::CopyFileReplacing(source, target,
+                                     [&state](std::uint64_t done, std::uint64_t total) {
+                                       state.dialogs.ShowCopyProgress(done, total);
+                                     });
+}
+
+// Takes the entry of s out of comboSoundtrack, the last one carrying it. When
+// it was the one shown, the list goes over to the expansion's soundtrack,
+// which is always listed.
+void RemoveComboEntry(MainState& state, int s) {
+  ComboBox& combo = state.controls.comboSoundtrack;
+  for (int index = static_cast<int>(combo.items.size()) - 1; index >= 0; --index) {
+    if (combo.items[index].data != s) continue;
+    const bool shown = combo.selectedIndex == index;
+    combo.items.erase(combo.items.begin() + index);
+    if (shown) {
+      combo.selectedIndex = -1;
+      ShowSoundtrack(state, kKorvaleSoundtrack);
+    } else if (combo.selectedIndex > index) {
+      --combo.selectedIndex;
+    }
+    return;
+  }
+}
+
+// Deletes each archive of s that exists; false after the first that stays.
+bool DeleteArchiveFiles(MainState& state, const ArchiveCd& cd, int s) {
+  for (const std::string& archive : state.catalogue.soundtrackArchives[s]) {
+    if (archive.empty()) continue;
+    const std::string path = GameFolderPath(state, archive);
+    if (!tsf::PathExists(path, false)) continue;
+    platform::DeleteFile(path);
+    if (tsf::PathExists(path, false)) {
+      state.Message("Error deleting " + cd.name + " soundtrack.");
+      return false;
+    }
+    state.Message(cd.name + " soundtrack deleted.");
+  }
+  return true;
+}
+
+}  // namespace
+
+void ArchiveButtonClicked(MainState& state, int s) {
+  const ArchiveCd* cd = CdOf(s);
+  if (cd == nullptr) return;
+  const Button& button = state.controls.*(cd->button);
+  if (!button.enabled) return;
+  if (button.caption == cd->copyCaption) {
+    CopySoundtrackArchive(state, s);
+  } else {
+    DeleteSoundtrackArchive(state, s);
+  }
+}
+
+void CopySoundtrackArchive(MainState& state, int s) {
+  const ArchiveCd* cd = CdOf(s);
+  if (cd == nullptr) return;
+  if (state.Message("Please insert a " + cd->name + " CD and click OK.", Buttons::OkCancel) !=
+      AnswerOk) {
+    return;
+  }
+  const std::optional<std::string> root = SearchForCd(state, *cd);
+  if (!root) return;
+
+  const std::string source = *root + "\\" + cd->cdFile;
+  const std::string target = GameFolderPath(state, state.catalogue.soundtrackArchives[s][1]);
+  // Success is the copy's own: a copy that broke off leaves no file behind,
+  // and an archive that was there before stays as it was.
+  if (!CopyWithWaitWindow(state, *cd, source, target)) {
+    state.Message("Error copying \"" + source + "\" to \"" + target + "\".");
+    return;
+  }
+  state.Message(cd->name + " soundtrack successfully copied.");
+  // Available from now on, but listed in comboSoundtrack only from the next
+  // start, when the archive is found there.
+  state.controls.cboxSoundtrack[s - 1].enabled = true;
+  Button& button = state.controls.*(cd->button);
+  if (state.*(cd->deletionAllowed)) {
+    button.caption = cd->deleteCaption;
+  } else {
+    button.enabled = false;
+  }
+}
+
+void DeleteSoundtrackArchive(MainState& state, int s) {
+  const ArchiveCd* cd = CdOf(s);
+  if (cd == nullptr) return;
+  if (state.Message(
+          "Are you sure you wish to delete the " + cd->name + " soundtrack from your computer?",
+          Buttons::OkCancel) != AnswerOk) {
+    return;
+  }
+  if (DeleteArchiveFiles(state, *cd, s)) {
+    Button& button = state.controls.*(cd->button);
+    button.caption = cd->copyCaption;
+    button.enabled = true;
+  }
+  // Also after a failure: the box is unticked, and its tracks leave the
+  // playlist with it, so that the box and the playlist agree. The
+  // expansion's soundtrack plays from its CD and stays available.
+  SetSoundtrackSelection(state, s, false);
+  if (s == kKorvaleSoundtrack) return;
+  state.controls.cboxSoundtrack[s - 1].enabled = false;
+  RemoveComboEntry(state, s);
+}
+
+}  // namespace kvpm
