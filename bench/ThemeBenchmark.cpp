@@ -1,0 +1,88 @@
+// The theme file of a playlist with every track selected: building its text,
+// writing it through a temporary file, and a whole activation with the
+// game's settings file, all into a temporary game folder.
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "playlist/SoundtrackSelection.h"
+#include "state/MainState.h"
+#include "theme/Activation.h"
+#include "theme/ThemeWriter.h"
+#include "util/TovrikStandardFunctions.h"
+
+namespace {
+
+// Answers every message with OK and shows nothing.
+class SilentDialogs : public kvpm::UserDialogs {
+ public:
+  int ShowMessage(const std::string&, kvpm::Buttons) override { return kvpm::AnswerOk; }
+  std::optional<std::string> ChooseFileToOpen(const kvpm::FileDialogSetup&) override { return {}; }
+  std::optional<std::string> ChooseFileToSave(const kvpm::FileDialogSetup&) override { return {}; }
+  std::optional<int> PopupTrackMenu(bool) override { return {}; }
+  void ShowWaitWindow(const std::string&) override {}
+  void ShowCopyProgress(std::uint64_t, std::uint64_t) override {}
+  void HideWaitWindow() override {}
+};
+
+// A game folder in the temporary folder, with an HGMD.INI, and the state of
+// a playlist that holds every track.
+class FullPlaylistInGameFolder {
+ public:
+  FullPlaylistInGameFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kvpm-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) folder_ = pattern;
+    std::ofstream(folder_ / "HGMD.INI", std::ios::binary)
+        << "[Video]\r\nWidth=800\r\n\r\n[Audio]\r\nIsScoreRepeat=yes\r\nIsScoreShuffle=no\r\n"
+           "InGameMusic=no\r\nScoreVolume=0.5\r\n";
+    kvpm::BuildSoundtrackTable(state.catalogue);
+    state.gameFolder = folder_.string();
+    state.themeFile = TovrikStandardFunctions::JoinPath(state.gameFolder, "thememd.ini", "");
+    for (int s = 1; s <= kvpm::kSoundtrackCount; ++s) kvpm::SetSoundtrackSelection(state, s, true);
+  }
+  ~FullPlaylistInGameFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(folder_, error);
+  }
+
+  SilentDialogs dialogs;
+  kvpm::MainState state{dialogs};
+
+ private:
+  std::filesystem::path folder_;
+};
+
+void ThemeFileTextOfFullPlaylist(benchmark::State& bench) {
+  FullPlaylistInGameFolder game;
+  std::size_t size = 0;
+  for (auto _ : bench) {
+    std::string text = kvpm::ThemeFileText(game.state);
+    size = text.size();
+    benchmark::DoNotOptimize(text);
+  }
+  bench.SetBytesProcessed(bench.iterations() * static_cast<std::int64_t>(size));
+}
+BENCHMARK(ThemeFileTextOfFullPlaylist)->Unit(benchmark::kMicrosecond);
+
+void WriteThemeFileOfFullPlaylist(benchmark::State& bench) {
+  FullPlaylistInGameFolder game;
+  for (auto _ : bench) {
+    if (!kvpm::WriteThemeFile(game.state, game.state.themeFile)) bench.SkipWithError("not written");
+  }
+}
+BENCHMARK(WriteThemeFileOfFullPlaylist)->Unit(benchmark::kMicrosecond);
+
+void ActivateFullPlaylist(benchmark::State& bench) {
+  FullPlaylistInGameFolder game;
+  for (auto _ : bench) {
+    if (!kvpm::ActivatePlaylist(game.state)) bench.SkipWithError("not activated");
+  }
+}
+BENCHMARK(ActivateFullPlaylist)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
