@@ -1,0 +1,41 @@
+#pragma once
+// The nine playlist files used last: kept in kvpm.ini's [RecentFiles] (key
+// "0" the most recent, always all nine keys), shown as the File menu items
+// menu_file1 to menu_file9 as far as MaxRecentFiles allows. Positions are
+// 1 to 9; every change is written to kvpm.ini at once.
+
+#include <string>
+
+#include "state/MainState.h"
+
+namespace kvpm {
+
+// At start-up, after the settings: reads the list, shows it, and starts the
+// open dialog in the most recent file's folder (else the program's folder).
+void LoadRecentFiles(MainState& state);
+
+void SaveRecentFiles(const MainState& state);
+
+// Items 1 to maxRecentFiles: "&N path" when position N holds a path, else
+// hidden; menu_line4 shows when any of them does. Higher items are left alone.
+void RefreshRecentMenu(MainState& state);
+
+// A file just opened or saved under a new name: it goes to position 1 with
+// the text given, replacing the entry that names the same file (or, for a
+// file that does not exist yet, the first empty or missing one), else
+// pushing the others down. It also becomes the current playlist file, and its
+// folder the open dialog's start folder.
+// A path that kvpm.ini could not give back as the same text (a line break,
+// a ";", blanks at either end, more than 254 characters) never enters the
+// list; it still becomes the current file.
+void AddRecentFile(MainState& state, const std::string& path);
+
+// Position i (1 to 9) becomes position 1, positions 1 to i-1 move down.
+void MoveRecentFileToTop(MainState& state, int position);
+
+// The click of menu_file1 to menu_file9: reads the file at that position
+// (untitled, as a new playlist that was filled from it), or says it is gone;
+// either way the entry moves to the top.
+void OpenRecentFile(MainState& state, int position);
+
+}  // namespace kvpm
