@@ -1,0 +1,83 @@
+#include "playlistfiles/FileCommands.h"
+
+#include <optional>
+#include <string>
+
+#include "playlist/Playlist.h"
+#include "playlistfiles/PlaylistReader.h"
+#include "playlistfiles/RecentFiles.h"
+#include "theme/ThemeWriter.h"
+#include "util/TovrikStandardFunctions.h"
+
+namespace kvpm {
+
+namespace tsf = TovrikStandardFunctions;
+
+namespace {
+
+FileDialogSetup PlaylistDialog(const std::string& title, const FileDialogState& dialog) {
+  return {title, "KVPM Playlist Files (*.kvl) | *.kvl", "kvl", dialog.initialFolder,
+          dialog.fileName};
+}
+
+std::string FileCaption(const std::string& path) { return path + " - " + kProgramTitle; }
+
+// Writes the playlist to the path; a failure is told and the program goes on.
+bool WritePlaylist(MainState& state, const std::string& path) {
+  if (WriteThemeFile(state, path)) return true;
+  state.Message("Error saving playlist to \"" + path + "\".");
+  return false;
+}
+
+// The save dialog and, for an existing file, the overwrite question; nothing
+// when the user cancels either.
+std::optional<std::string> ChooseSaveTarget(MainState& state) {
+  for (;;) {
+    std::optional<std::string> path =
+        state.dialogs.ChooseFileToSave(PlaylistDialog("Save As", state.dialogSave));
+    if (!path || !tsf::PathExists(*path, false)) return path;
+    const int answer = state.Message("\"" + *path + "\" already exists!\r\n" +
+                                         "Are you sure you want overwrite this file?",
+                                     Buttons::YesNoCancel);
+    if (answer == AnswerYes) return path;
+    if (answer != AnswerNo) return std::nullopt;
+  }
+}
+
+}  // namespace
+
+void FileNew(MainState& state) { NewPlaylist(state); }
+
+void FileOpen(MainState& state) {
+  for (;;) {
+    const std::optional<std::string> path =
+        state.dialogs.ChooseFileToOpen(PlaylistDialog("Open", state.dialogOpen));
+    if (!path) return;
+    if (LoadPlaylistFile(state, *path)) {
+      AddRecentFile(state, *path);
+      state.controls.caption = FileCaption(*path);
+      return;
+    }
+  }
+}
+
+void FileSave(MainState& state) {
+  const std::string path = state.dialogSave.fileName;
+  if (path.empty()) {
+    FileSaveAs(state);
+  } else if (WritePlaylist(state, path)) {
+    // The caption names this file already, unless a Save As to it had failed.
+    state.controls.caption = FileCaption(path);
+  }
+}
+
+void FileSaveAs(MainState& state) {
+  const std::optional<std::string> path = ChooseSaveTarget(state);
+  if (!path) return;
+  // The path heads the recent files before the file is written: a new file
+  // takes the place of the first empty or missing entry.
+  AddRecentFile(state, *path);
+  if (WritePlaylist(state, *path)) state.controls.caption = FileCaption(*path);
+}
+
+}  // namespace kvpm
