@@ -4,7 +4,10 @@
 #include "catalogue/Availability.h"
 #include "catalogue/SoundtrackNumbers.h"
 #include "playlist/Playlist.h"
+#include "playlist/Slots.h"
 #include "playlist/SoundtrackSelection.h"
+#include "playlistfiles/PlaylistReader.h"
+#include "playlistfiles/RecentFiles.h"
 #include "settings/Settings.h"
 #include "util/TovrikStandardFunctions.h"
 
@@ -23,6 +26,23 @@ void ShowExpansionSoundtrack(MainState& state) {
       return;
     }
   }
+}
+
+// The window shows the playlist that the game plays, when this program wrote
+// the game's theme file; a theme file from elsewhere is left alone but will be
+// overwritten by an activation, which the user is told.
+void ReadActiveThemeFile(MainState& state) {
+  if (!tsf::PathExists(state.themeFile, false)) return;
+  if (IsPlaylistFile(state.themeFile)) {
+    LoadPlaylistFile(state, state.themeFile);
+    state.controls.caption = kProgramTitle;
+    return;
+  }
+  state.controls.menu_disable.enabled = true;
+  state.Message(
+      "A non-KVPM <thememd.ini> file has been detected. This file is probably part of a mod.\r\n"
+      "Please note that any existing <thememd.ini> file will be overwritten when Activating a "
+      "custom playlist.");
 }
 
 // The game's own Shuffle and Game Music settings win over the active playlist's.
@@ -57,10 +77,12 @@ StartupOutcome InitialiseMainWindow(MainState& state, const std::string& program
     return StartupOutcome::EndProgram;
   }
   ReadSettings(state);
+  LoadRecentFiles(state);
   state.themeFile = tsf::JoinPath(state.gameFolder, "thememd.ini", "");
   RefreshArchiveButtons(state);
   ShowExpansionSoundtrack(state);
   NewPlaylist(state);
+  ReadActiveThemeFile(state);
   ReadGameAudioSwitches(state);
   state.controls.lstTracks.currentIndex = -1;
   state.dialogSave.initialFolder = state.programFolder;
