@@ -140,13 +140,6 @@ TEST_F(ActivationTest, OnlyTheThreeSwitchesChangeInTheGameSettings) {
   EXPECT_EQ(dialogs.Texts(), Texts{kActivated});
 }
 
-TEST_F(ActivationTest, MissingKeysAndSectionAreAddedToAnExistingFile) {
-  prefix.CreateFile(state.gameFolder + "HGMD.INI", "[Video]\nWidth=800\n");
-  EXPECT_TRUE(Activate(Unticked, Unticked));
-  EXPECT_EQ(ReadBytes(SettingsNative()),
-            "[Video]\nWidth=800\n[Audio]\nIsScoreRepeat=no\nIsScoreShuffle=no\nInGameMusic=no\n");
-}
-
 TEST_F(ActivationTest, GreyedBoxesLeaveTheirKeysAlone) {
   const std::string settings = GameSettings("IsScoreShuffle=maybe\r\nInGameMusic=yes ;on\r\n");
   prefix.CreateFile(state.gameFolder + "HGMD.INI", settings);
@@ -157,10 +150,11 @@ TEST_F(ActivationTest, GreyedBoxesLeaveTheirKeysAlone) {
 }
 
 TEST_F(ActivationTest, MusicTurnedOnAtVolumeZeroIsPointedOutAndTheVolumeKept) {
-  for (const std::string volume : {"ScoreVolume=0.000000\r\n", "ScoreVolume = 0.000000 ;mute\r\n"}) {
+  for (const std::string volume :
+       {"ScoreVolume=0.000000\r\n", "ScoreVolume = 0.000000 ;mute\r\n"}) {
     dialogs.messages.clear();
-    const std::string settings = GameSettings("IsScoreRepeat=no\r\nIsScoreShuffle=yes\r\n" + volume +
-                                              "InGameMusic=no\r\n");
+    const std::string settings =
+        GameSettings("IsScoreRepeat=no\r\nIsScoreShuffle=yes\r\n" + volume + "InGameMusic=no\r\n");
     prefix.CreateFile(state.gameFolder + "HGMD.INI", settings);
     EXPECT_TRUE(Activate(Ticked, Ticked));
     EXPECT_EQ(ReadBytes(SettingsNative()),
@@ -171,13 +165,14 @@ TEST_F(ActivationTest, MusicTurnedOnAtVolumeZeroIsPointedOutAndTheVolumeKept) {
 }
 
 TEST_F(ActivationTest, OnlyTheExactZeroVolumeTextIsPointedOut) {
-  for (const std::string volume :
-       {"ScoreVolume=0.5\r\n", "ScoreVolume=0\r\n", "ScoreVolume=0.0\r\n", "ScoreVolume=\r\n", ""}) {
+  for (const std::string volume : {"ScoreVolume=0.5\r\n", "ScoreVolume=0\r\n",
+                                   "ScoreVolume=0.0\r\n", "ScoreVolume=\r\n", ""}) {
     dialogs.messages.clear();
     prefix.CreateFile(state.gameFolder + "HGMD.INI", GameSettings(volume + "InGameMusic=no\r\n"));
     EXPECT_TRUE(Activate(Ticked, Ticked));
-    EXPECT_EQ(ReadBytes(SettingsNative()),
-              GameSettings(volume + "InGameMusic=yes\r\nIsScoreRepeat=no\r\nIsScoreShuffle=yes\r\n"));
+    EXPECT_EQ(
+        ReadBytes(SettingsNative()),
+        GameSettings(volume + "InGameMusic=yes\r\nIsScoreRepeat=no\r\nIsScoreShuffle=yes\r\n"));
     EXPECT_EQ(dialogs.Texts(), Texts{kActivated}) << volume;
   }
 }
@@ -239,15 +234,6 @@ TEST_F(DeactivationTest, DeletesTheThemeFileAndSaysWhich) {
   EXPECT_EQ(ReadBytes(SettingsNative()), settings) << "the game's settings stay as they are";
 }
 
-TEST_F(DeactivationTest, AThemeFileInAnotherCaseIsDeletedToo) {
-  prefix.CreateFile(state.gameFolder + "THEMEMD.INI", "[Themes]\r\n");
-  state.controls.menu_disable.enabled = true;
-  DeactivatePlaylist(state);
-  EXPECT_FALSE(std::filesystem::exists(prefix.Native(state.gameFolder + "THEMEMD.INI")));
-  EXPECT_FALSE(state.controls.menu_disable.enabled);
-  EXPECT_EQ(dialogs.messages.size(), 1u);
-}
-
 TEST_F(DeactivationTest, AMissingThemeFileOnlyDisablesTheMenu) {
   state.controls.menu_disable.enabled = true;
   DeactivatePlaylist(state);
@@ -263,16 +249,6 @@ TEST_F(DeactivationTest, AnUndeletableThemeFileStaysWithItsMenu) {
   EXPECT_EQ(ReadBytes(ThemeNative()), "[Themes]\r\n");
   EXPECT_TRUE(state.controls.menu_disable.enabled);
   EXPECT_EQ(dialogs.Texts(), Texts{"Error deactivating playlist."});
-}
-
-TEST_F(DeactivationTest, ActivatingAgainAfterDeactivationEnablesTheMenuAgain) {
-  EXPECT_TRUE(ActivatePlaylist(state));
-  DeactivatePlaylist(state);
-  EXPECT_FALSE(state.controls.menu_disable.enabled);
-  EXPECT_TRUE(ActivatePlaylist(state));
-  EXPECT_TRUE(state.controls.menu_disable.enabled);
-  EXPECT_EQ(ReadBytes(ThemeNative()), NewPlaylistFile());
-  EXPECT_EQ(dialogs.messages.size(), 3u);
 }
 
 }  // namespace

@@ -168,7 +168,8 @@ TEST_F(ThemeWriterTest, WritingReplacesALongerFileWholly) {
   SelectAllSoundtracks(false);
   ASSERT_TRUE(WriteThemeFile(state, path));
   EXPECT_EQ(ReadBytes(native), ThemeFileText(state));
-  EXPECT_EQ(FolderEntries(prefix.Native(state.gameFolder)).size(), 12u) << "11 archives and the file";
+  EXPECT_EQ(FolderEntries(prefix.Native(state.gameFolder)).size(), 12u)
+      << "11 archives and the file";
 }
 
 TEST_F(ThemeWriterTest, AFailedWriteKeepsTheOldFileWholeAndSaysSo) {
