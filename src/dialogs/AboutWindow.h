@@ -1,0 +1,16 @@
+#pragma once
+// frmAbout: the program's title, version, credits and where to report
+// problems.
+
+#include "dialogs/InfoWindow.h"
+
+namespace kvpm {
+
+class AboutWindow : public InfoWindow {
+  Q_OBJECT
+
+ public:
+  AboutWindow(QWidget* mainWindow, bool& mainWindowEnabled);
+};
+
+}  // namespace kvpm
