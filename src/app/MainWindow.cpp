@@ -20,6 +20,7 @@
 #include "playlist/TrackList.h"
 #include "playlist/TrackListWidget.h"
 #include "playlist/TrackSelectionPanel.h"
+#include "theme/Activation.h"
 
 namespace kvpm {
 
@@ -195,7 +196,19 @@ void MainWindow::Connect() {
   });
 
   connect(menuNew_, &QAction::triggered, this, [this] { Act([&] { NewPlaylist(state_); }); });
-  connect(findChild<QAction*>("menu_exit"), &QAction::triggered, qApp, &QApplication::quit);
+  connect(cmdActivate_, &QPushButton::clicked, this, [this] {
+    // A successful activation by the button ends the program.
+    if (ActivatePlaylist(state_)) {
+      EndProgram();
+    } else {
+      ShowState();
+    }
+  });
+  connect(findChild<QAction*>("menu_enable"), &QAction::triggered, this,
+          [this] { Act([&] { ActivatePlaylist(state_); }); });
+  connect(menuDisable_, &QAction::triggered, this,
+          [this] { Act([&] { DeactivatePlaylist(state_); }); });
+  connect(findChild<QAction*>("menu_exit"), &QAction::triggered, this, &MainWindow::EndProgram);
 }
 
 std::optional<int> MainWindow::PopupTrackMenu(bool atPosition) {
@@ -240,10 +253,15 @@ bool MainWindow::Start(const std::string& programFolder) {
   return true;
 }
 
+void MainWindow::EndProgram() {
+  emit Ending();
+  QApplication::quit();
+}
+
 // Closing the main window ends the program at once, whatever else is open.
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
-  QApplication::quit();
+  EndProgram();
 }
 
 }  // namespace kvpm

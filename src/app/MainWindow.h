@@ -39,6 +39,12 @@ class MainWindow : public QMainWindow {
   // Shows the state on the controls; called after every action.
   void ShowState();
 
+  // Ends the program at once: every window closes, nothing is saved or asked.
+  void EndProgram();
+
+ signals:
+  void Ending();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 

@@ -9,6 +9,7 @@
 #include "playlistfiles/PlaylistReader.h"
 #include "playlistfiles/RecentFiles.h"
 #include "settings/Settings.h"
+#include "theme/Activation.h"
 #include "util/TovrikStandardFunctions.h"
 
 namespace kvpm {
@@ -47,7 +48,7 @@ void ReadActiveThemeFile(MainState& state) {
 
 // The game's own Shuffle and Game Music settings win over the active playlist's.
 void ReadGameAudioSwitches(MainState& state) {
-  const std::string gameSettings = state.gameFolder + "\\" + "HGMD.INI";
+  const std::string gameSettings = GameSettingsFile(state);
   if (!tsf::PathExists(gameSettings, false)) return;
   const auto audioSwitch = [&gameSettings](const std::string& key) {
     return tsf::ParseYesNo(tsf::ReadIniValue("Audio", key, gameSettings, ""), false) ? Ticked

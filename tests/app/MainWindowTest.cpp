@@ -12,10 +12,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "support/FakeDialogs.h"
 #include "support/FakePrefix.h"
+#include "support/FaultGuard.h"
 #include "support/PlaylistRules.h"
 #include "support/TempFolder.h"
 
@@ -194,6 +196,34 @@ TEST_F(MainWindowTest, NewResetsThePlaylist) {
   EXPECT_EQ(Box(10)->checkState(), Qt::Unchecked);
   EXPECT_EQ(Find<QComboBox>("comboSoundtrack")->currentText(), "Harrowgate: Korvale");
   EXPECT_EQ(List()->count(), 10);
+}
+
+TEST_F(MainWindowTest, ActivateButtonEndsTheProgramAfterSuccess) {
+  QSignalSpy ending(window.get(), &MainWindow::Ending);
+  Find<QAction>("menu_enable")->trigger();
+  EXPECT_EQ(ending.count(), 0);
+  EXPECT_TRUE(Find<QAction>("menu_disable")->isEnabled());
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Custom playlist activated."});
+
+  QTest::mouseClick(Find<QPushButton>("cmdActivate"), Qt::LeftButton);
+  EXPECT_EQ(ending.count(), 1);
+}
+
+TEST_F(MainWindowTest, FailedActivationKeepsTheProgramRunning) {
+  testing::FaultGuard faults;
+  faults->failRename = true;
+  QSignalSpy ending(window.get(), &MainWindow::Ending);
+  QTest::mouseClick(Find<QPushButton>("cmdActivate"), Qt::LeftButton);
+  EXPECT_EQ(ending.count(), 0);
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Error activating playlist."});
+}
+
+TEST_F(MainWindowTest, DeactivateDeletesTheThemeFile) {
+  Find<QAction>("menu_enable")->trigger();
+  Find<QAction>("menu_disable")->trigger();
+  EXPECT_FALSE(Find<QAction>("menu_disable")->isEnabled());
+  EXPECT_EQ(dialogs.Texts().back(),
+            "\"C:\\Games\\Korvale\\thememd.ini\" deleted - custom playlist deactivated.");
 }
 
 }  // namespace
