@@ -16,7 +16,7 @@ namespace kvpm {
 namespace {
 
 constexpr int kIconSize = 64;
-constexpr int kTextWidth = 360;
+constexpr int kTextWidth = 440;
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const std::string& text) {
   auto* label = new QLabel(ToQt(text), parent);
@@ -65,6 +65,7 @@ AboutWindow::AboutWindow(QWidget* mainWindow, bool& mainWindowEnabled)
   QLabel* label2 = MakeLabel(this, "Label2", AboutContact());
   label2->setWordWrap(true);
   label2->setFixedWidth(kTextWidth);
+  label2->setMinimumHeight(label2->heightForWidth(kTextWidth));
   label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* buttons = new QHBoxLayout;

@@ -13,7 +13,7 @@ namespace kvpm {
 
 namespace {
 
-constexpr int kTextWidth = 480;
+constexpr int kTextWidth = 540;
 
 QLabel* MakeWrappedLabel(QWidget* parent, const QString& name, const std::string& text) {
   auto* label = new QLabel(ToQt(text), parent);
@@ -21,7 +21,10 @@ QLabel* MakeWrappedLabel(QWidget* parent, const QString& name, const std::string
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // A fixed width, and the height that the wrapped text needs at it: a
+  // window of fixed size does not ask its labels for their height at a width.
   label->setFixedWidth(kTextWidth);
+  label->setMinimumHeight(label->heightForWidth(kTextWidth));
   return label;
 }
 
