@@ -85,7 +85,7 @@ void RefreshRecentMenu(MainState& state) {
     MenuItem& item = state.controls.menu_file[n];
     const std::string& path = state.recentFiles[n];
     item.visible = !path.empty();
-    if (item.visible) item.caption = "&" + std::to_string(n) + " " + path;
+    if (item.visible) item.caption = std::string("&").append(std::to_string(n)) + " " + path;
     anyShown = anyShown || item.visible;
   }
   state.controls.menu_line4.visible = anyShown;

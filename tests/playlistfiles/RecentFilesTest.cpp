@@ -38,7 +38,7 @@ class RecentFilesTest : public testing::PlaylistFilesFixture {
   // Nine playlist files that exist, p1.kvl to p9.kvl.
   Paths NineExistingFiles() {
     Paths paths;
-    for (int i = 1; i <= 9; ++i) paths.push_back(PlaylistFile("p" + std::to_string(i) + ".kvl"));
+    for (int i = 1; i <= 9; ++i) paths.push_back(PlaylistFile(std::string("p").append(std::to_string(i)) + ".kvl"));
     return paths;
   }
 
