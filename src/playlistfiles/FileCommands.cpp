@@ -36,9 +36,9 @@ std::optional<std::string> ChooseSaveTarget(MainState& state) {
     std::optional<std::string> path =
         state.dialogs.ChooseFileToSave(PlaylistDialog("Save As", state.dialogSave));
     if (!path || !tsf::PathExists(*path, false)) return path;
-    const int answer = state.Message("\"" + *path + "\" already exists!\r\n" +
-                                         "Are you sure you want overwrite this file?",
-                                     Buttons::YesNoCancel);
+    const int answer = state.Message(
+        "\"" + *path + "\" already exists!\r\n" + "Are you sure you want overwrite this file?",
+        Buttons::YesNoCancel);
     if (answer == AnswerYes) return path;
     if (answer != AnswerNo) return std::nullopt;
   }

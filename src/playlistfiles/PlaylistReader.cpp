@@ -45,8 +45,8 @@ std::string Value(const tsf::IniDocument& document, std::string_view section,
 // large for an int make it no number. Blanks around the value are the INI
 // format's and were removed by the lookup.
 std::optional<int> WholeNumber(const std::string& text) {
-  if (text.empty() || !std::all_of(text.begin(), text.end(),
-                                   [](char c) { return c >= '0' && c <= '9'; })) {
+  if (text.empty() ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
     return std::nullopt;
   }
   int number = 0;

@@ -25,8 +25,7 @@ std::string KeyOf(int position) { return std::to_string(position - 1); }
 // True when the path, written to kvpm.ini, reads back as the same text.
 bool StorableInSettings(const std::string& path) {
   if (path.find_first_of("\r\n") != std::string::npos) return false;
-  const std::string_view readBack =
-      platform::TrimBlanks(path).substr(0, tsf::maxIniValueLength);
+  const std::string_view readBack = platform::TrimBlanks(path).substr(0, tsf::maxIniValueLength);
   return tsf::CutIniComment(readBack) == path;
 }
 

@@ -51,10 +51,12 @@ class DamagedSlotTest : public DamagedPlaylistTest,
 // the file a playlist file, and the Score slot are read as usual.
 TEST_P(DamagedSlotTest, KeepsItsNewPlaylistValue) {
   const SlotValues& damaged = GetParam();
-  ASSERT_TRUE(Load("[KVPMINTR]\r\nSoundtrack=13\r\nTrack=7\r\nOption=3\r\n"
-                   "[KVPMLOAD]\r\nSoundtrack=" + damaged.soundtrack + "\r\nTrack=" +
-                   damaged.track + "\r\nOption=" + damaged.option + "\r\n"
-                   "[KVPMSCOR]\r\nSoundtrack=12\r\nTrack=4\r\nOption=0\r\n"));
+  ASSERT_TRUE(
+      Load("[KVPMINTR]\r\nSoundtrack=13\r\nTrack=7\r\nOption=3\r\n"
+           "[KVPMLOAD]\r\nSoundtrack=" +
+           damaged.soundtrack + "\r\nTrack=" + damaged.track + "\r\nOption=" + damaged.option +
+           "\r\n"
+           "[KVPMSCOR]\r\nSoundtrack=12\r\nTrack=4\r\nOption=0\r\n"));
   EXPECT_EQ(state.loadingOption, kGenericModOption);
   EXPECT_EQ(state.loadingSoundtrack, 9);
   EXPECT_EQ(state.loadingTrack, 5);
@@ -84,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Out of range: option, soundtrack, track of the soundtrack.
         SlotValues{"5", "3", "9"}, SlotValues{"5", "3", "4"}, SlotValues{"15", "3", "2"},
         SlotValues{"0", "3", "2"}, SlotValues{"5", "51", "2"}, SlotValues{"5", "0", "2"},
-        SlotValues{"5", "9", "2"},    // Tarvik has 8 tracks
+        SlotValues{"5", "9", "2"},     // Tarvik has 8 tracks
         SlotValues{"12", "5", "3"}));  // Korvale: Nightward has 4
 
 TEST_F(DamagedPlaylistTest, PlainNumbersWithBlanksCommentsOrLeadingZerosAreTaken) {

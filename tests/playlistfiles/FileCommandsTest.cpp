@@ -1,5 +1,3 @@
-#include "playlistfiles/FileCommands.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +5,7 @@
 
 #include "playlist/Slots.h"
 #include "playlist/TrackList.h"
+#include "playlistfiles/FileCommands.h"
 #include "support/FaultGuard.h"
 #include "support/PlaylistFilesFixture.h"
 #include "support/PlaylistRules.h"
@@ -221,15 +220,6 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheOldFileWhole) {
   EXPECT_EQ(dialogs.Texts(), Texts{"Error saving playlist to \"C:\\Playlists\\mine.kvl\"."});
   EXPECT_EQ(Bytes(path), old);
   EXPECT_EQ(state.controls.caption, Caption(path));
-}
-
-TEST_F(FileCommandsTest, AFolderThatIsAFileCannotBeSavedInto) {
-  prefix.CreateFile("C:\\Playlists\\plain.txt", "text");
-  dialogs.saveChoices.push_back("C:\\Playlists\\plain.txt\\new.kvl");
-  FileSaveAs(state);
-  EXPECT_EQ(dialogs.Texts(),
-            Texts{"Error saving playlist to \"C:\\Playlists\\plain.txt\\new.kvl\"."});
-  EXPECT_EQ(Bytes("C:\\Playlists\\plain.txt"), "text");
 }
 
 TEST_F(FileCommandsTest, TheActiveThemeFileOpenedByHandIsSavedStraightIntoTheGame) {

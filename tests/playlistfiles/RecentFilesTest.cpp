@@ -1,5 +1,3 @@
-#include "playlistfiles/RecentFiles.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +5,7 @@
 #include <vector>
 
 #include "playlist/SoundtrackSelection.h"
+#include "playlistfiles/RecentFiles.h"
 #include "support/FaultGuard.h"
 #include "support/PlaylistFilesFixture.h"
 #include "support/PlaylistRules.h"
@@ -38,7 +37,8 @@ class RecentFilesTest : public testing::PlaylistFilesFixture {
   // Nine playlist files that exist, p1.kvl to p9.kvl.
   Paths NineExistingFiles() {
     Paths paths;
-    for (int i = 1; i <= 9; ++i) paths.push_back(PlaylistFile(std::string("p").append(std::to_string(i)) + ".kvl"));
+    for (int i = 1; i <= 9; ++i)
+      paths.push_back(PlaylistFile(std::string("p").append(std::to_string(i)) + ".kvl"));
     return paths;
   }
 
@@ -56,14 +56,15 @@ class RecentFilesTest : public testing::PlaylistFilesFixture {
 const Paths kNoneShown = {"-", "-", "-", "-", "-", "-", "-", "-", "-"};
 
 TEST_F(RecentFilesTest, ItemNumbersFollowPositionsNotVisibleOrder) {
-  WriteRecentSection("0=\r\n1=C:\\Playlists\\b.kvl\r\n2=C:\\Playlists\\c.kvl ;note\r\n"
-                     "5=C:\\Playlists\\f.kvl\r\n");
+  WriteRecentSection(
+      "0=\r\n1=C:\\Playlists\\b.kvl\r\n2=C:\\Playlists\\c.kvl ;note\r\n"
+      "5=C:\\Playlists\\f.kvl\r\n");
   LoadRecentFiles(state);
   EXPECT_EQ(RecentFiles(), (Paths{"", "C:\\Playlists\\b.kvl", "C:\\Playlists\\c.kvl", "", "",
                                   "C:\\Playlists\\f.kvl", "", "", ""}));
   // Position 6 is beyond MaxRecentFiles 4.
-  EXPECT_EQ(Menu(), (Paths{"-", "&2 C:\\Playlists\\b.kvl", "&3 C:\\Playlists\\c.kvl", "-", "-",
-                           "-", "-", "-", "-"}));
+  EXPECT_EQ(Menu(), (Paths{"-", "&2 C:\\Playlists\\b.kvl", "&3 C:\\Playlists\\c.kvl", "-", "-", "-",
+                           "-", "-", "-"}));
   EXPECT_TRUE(state.controls.menu_line4.visible);
   // No most recent file: the open dialog starts in the program's folder.
   EXPECT_EQ(state.dialogOpen.initialFolder, kProgramFolder);
@@ -97,9 +98,10 @@ TEST_F(RecentFilesTest, NoSectionOrNoSettingsFileReadsAsNineEmptyPositions) {
 TEST_F(RecentFilesTest, SavingWritesAllNineKeysAndKeepsTheRestOfTheFile) {
   SetRecentFiles({"C:\\Playlists\\a.kvl", "", "/home/player/b.kvl"});
   SaveRecentFiles(state);
-  EXPECT_EQ(SettingsBytes(), kDefaultGeneral +
-                                 "[RecentFiles]\r\n0=C:\\Playlists\\a.kvl\r\n1=\r\n"
-                                 "2=/home/player/b.kvl\r\n3=\r\n4=\r\n5=\r\n6=\r\n7=\r\n8=\r\n\r\n");
+  EXPECT_EQ(SettingsBytes(),
+            kDefaultGeneral +
+                "[RecentFiles]\r\n0=C:\\Playlists\\a.kvl\r\n1=\r\n"
+                "2=/home/player/b.kvl\r\n3=\r\n4=\r\n5=\r\n6=\r\n7=\r\n8=\r\n\r\n");
   // Existing keys are replaced in place, comments behind them included.
   WriteRecentSection("8=old ;x\r\n0=older\r\n\r\n[Other]\r\nkeep=me\r\n");
   SetRecentFiles({"new"});
@@ -161,12 +163,12 @@ TEST_F(RecentFilesTest, TheSameFileInOtherSpellingMovesUpAndTakesTheNewText) {
   paths[3] = prefix.Native(paths[3]);  // position 4 by its native path
   SetRecentFiles(paths);
   AddRecentFile(state, "c:\\PLAYLISTS\\P5.KVL");
-  EXPECT_EQ(RecentFiles(), (Paths{"c:\\PLAYLISTS\\P5.KVL", paths[0], paths[1], paths[2],
-                                  paths[3], paths[5], paths[6], paths[7], paths[8]}));
+  EXPECT_EQ(RecentFiles(), (Paths{"c:\\PLAYLISTS\\P5.KVL", paths[0], paths[1], paths[2], paths[3],
+                                  paths[5], paths[6], paths[7], paths[8]}));
   AddRecentFile(state, "C:\\Playlists\\Sub\\..\\p4.kvl");
-  EXPECT_EQ(RecentFiles(), (Paths{"C:\\Playlists\\Sub\\..\\p4.kvl", "c:\\PLAYLISTS\\P5.KVL",
-                                  paths[0], paths[1], paths[2], paths[5], paths[6], paths[7],
-                                  paths[8]}));
+  EXPECT_EQ(RecentFiles(),
+            (Paths{"C:\\Playlists\\Sub\\..\\p4.kvl", "c:\\PLAYLISTS\\P5.KVL", paths[0], paths[1],
+                   paths[2], paths[5], paths[6], paths[7], paths[8]}));
 }
 
 TEST_F(RecentFilesTest, ATenthFileDropsTheNinth) {
@@ -174,8 +176,8 @@ TEST_F(RecentFilesTest, ATenthFileDropsTheNinth) {
   SetRecentFiles(paths);
   const std::string tenth = PlaylistFile("p10.kvl");
   AddRecentFile(state, tenth);
-  EXPECT_EQ(RecentFiles(), (Paths{tenth, paths[0], paths[1], paths[2], paths[3], paths[4],
-                                  paths[5], paths[6], paths[7]}));
+  EXPECT_EQ(RecentFiles(), (Paths{tenth, paths[0], paths[1], paths[2], paths[3], paths[4], paths[5],
+                                  paths[6], paths[7]}));
 }
 
 TEST_F(RecentFilesTest, AFileNotWrittenYetTakesTheFirstEmptyOrMissingPosition) {
@@ -191,8 +193,8 @@ TEST_F(RecentFilesTest, AFileNotWrittenYetTakesTheFirstEmptyOrMissingPosition) {
   paths = NineExistingFiles();
   SetRecentFiles(paths);
   AddRecentFile(state, fresh);
-  EXPECT_EQ(RecentFiles(), (Paths{fresh, paths[0], paths[1], paths[2], paths[3], paths[4],
-                                  paths[5], paths[6], paths[7]}));
+  EXPECT_EQ(RecentFiles(), (Paths{fresh, paths[0], paths[1], paths[2], paths[3], paths[4], paths[5],
+                                  paths[6], paths[7]}));
 }
 
 TEST_F(RecentFilesTest, APathKvpmIniCannotGiveBackNeverEntersTheList) {
@@ -248,8 +250,9 @@ TEST_F(RecentFilesTest, MovingToTheTop) {
   EXPECT_EQ(RecentFiles(), (Paths{"", "d", "a", "b", "c", "e", "", "", ""}));
   SetRecentFiles({"a", "b"});
   MoveRecentFileToTop(state, 1);
-  EXPECT_EQ(SettingsBytes(), kDefaultGeneral + "[RecentFiles]\r\n0=a\r\n1=b\r\n2=\r\n3=\r\n4=\r\n"
-                                               "5=\r\n6=\r\n7=\r\n8=\r\n\r\n");
+  EXPECT_EQ(SettingsBytes(), kDefaultGeneral +
+                                 "[RecentFiles]\r\n0=a\r\n1=b\r\n2=\r\n3=\r\n4=\r\n"
+                                 "5=\r\n6=\r\n7=\r\n8=\r\n\r\n");
 }
 
 TEST_F(RecentFilesTest, AMovedFileIsToldAndStillMovesToTheTop) {

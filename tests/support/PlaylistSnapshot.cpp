@@ -21,9 +21,9 @@ PlaylistSnapshot Snapshot(const MainState& state) {
                << "track " << s << "/" << t << " selected: " << actual.trackSelected[s][t];
       }
       if (expected.kvlNames[s][t] != actual.kvlNames[s][t]) {
-        return ::testing::AssertionFailure() << "track " << s << "/" << t << " kept name \""
-                                             << actual.kvlNames[s][t] << "\", not \""
-                                             << expected.kvlNames[s][t] << "\"";
+        return ::testing::AssertionFailure()
+               << "track " << s << "/" << t << " kept name \"" << actual.kvlNames[s][t]
+               << "\", not \"" << expected.kvlNames[s][t] << "\"";
       }
     }
   }
@@ -36,8 +36,8 @@ PlaylistSnapshot Snapshot(const MainState& state) {
     }
   }
   if (expected.music != actual.music || expected.shuffle != actual.shuffle) {
-    return ::testing::AssertionFailure() << "Music " << actual.music << ", Shuffle "
-                                         << actual.shuffle;
+    return ::testing::AssertionFailure()
+           << "Music " << actual.music << ", Shuffle " << actual.shuffle;
   }
   return ::testing::AssertionSuccess();
 }
