@@ -165,38 +165,29 @@ TEST_F(CopySoundtrackArchiveTest, AnArchiveAlreadyInTheGameFolderIsReplacedWitho
   EXPECT_EQ(ReadBytes(GameFile("ecachethemeHG.mix")), "HG");
 }
 
-TEST_F(CopySoundtrackArchiveTest, ASuccessfulCopyOffersDeletionWhenAllowed) {
+TEST_F(CopySoundtrackArchiveTest, ASuccessfulCopyOffersDeletionOnlyWhenAllowed) {
   Start({.hgArchive = false, .allowHgDeletion = true});
   const std::string combo = ComboSoundtracks();
   const std::string disc = AddCdDrive('d');
   WriteBytes(disc + "/theme.mix", "HG");
-  dialogs.answers = {AnswerOk};
+  for (bool allowed : {true, false}) {
+    SCOPED_TRACE(allowed ? "deletion allowed" : "deletion not allowed");
+    state.allowHgDeletion = allowed;
+    state.controls.cmdHG = {kCopyHgCaption};
+    state.controls.cboxSoundtrack[7].enabled = false;
+    dialogs.answers = {AnswerOk};
 
-  CopySoundtrackArchive(state, 8);
+    CopySoundtrackArchive(state, 8);
 
-  const Button& button = state.controls.cmdHG;
-  EXPECT_EQ(button.caption, kDeleteHgCaption);
-  EXPECT_TRUE(button.enabled);
-  EXPECT_TRUE(state.controls.cboxSoundtrack[7].enabled);
-  EXPECT_EQ(state.controls.cboxSoundtrack[7].value, Unticked);
-  // Listed in comboSoundtrack only from the next start.
-  EXPECT_EQ(ComboSoundtracks(), combo);
-  EXPECT_TRUE(PlaylistRulesHold(state));
-}
-
-TEST_F(CopySoundtrackArchiveTest, ASuccessfulCopyDisablesTheButtonWhenDeletionIsNotAllowed) {
-  Start({.hgArchive = false, .allowHgDeletion = false});
-  const std::string disc = AddCdDrive('d');
-  WriteBytes(disc + "/theme.mix", "HG");
-  dialogs.answers = {AnswerOk};
-
-  CopySoundtrackArchive(state, 8);
-
-  EXPECT_EQ(state.controls.cmdHG.caption, kCopyHgCaption);
-  EXPECT_FALSE(state.controls.cmdHG.enabled);
-  EXPECT_TRUE(state.controls.cboxSoundtrack[7].enabled);
-  EXPECT_EQ(state.controls.cboxSoundtrack[7].value, Unticked);
-  EXPECT_TRUE(PlaylistRulesHold(state));
+    const Button& button = state.controls.cmdHG;
+    EXPECT_EQ(button.caption, allowed ? kDeleteHgCaption : kCopyHgCaption);
+    EXPECT_EQ(button.enabled, allowed);
+    EXPECT_TRUE(state.controls.cboxSoundtrack[7].enabled);
+    EXPECT_EQ(state.controls.cboxSoundtrack[7].value, Unticked);
+    // Listed in comboSoundtrack only from the next start.
+    EXPECT_EQ(ComboSoundtracks(), combo);
+    EXPECT_TRUE(PlaylistRulesHold(state));
+  }
 }
 
 TEST_F(CopySoundtrackArchiveTest, CopyingTheExpansionsArchiveLeavesItsTracksAsTheyAre) {
