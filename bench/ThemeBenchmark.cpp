@@ -7,9 +7,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 
+#include "SilentDialogs.h"
 #include "playlist/SoundtrackSelection.h"
 #include "state/MainState.h"
 #include "theme/Activation.h"
@@ -17,18 +17,6 @@
 #include "util/TovrikStandardFunctions.h"
 
 namespace {
-
-// Answers every message with OK and shows nothing.
-class SilentDialogs : public kvpm::UserDialogs {
- public:
-  int ShowMessage(const std::string&, kvpm::Buttons) override { return kvpm::AnswerOk; }
-  std::optional<std::string> ChooseFileToOpen(const kvpm::FileDialogSetup&) override { return {}; }
-  std::optional<std::string> ChooseFileToSave(const kvpm::FileDialogSetup&) override { return {}; }
-  std::optional<int> PopupTrackMenu(bool) override { return {}; }
-  void ShowWaitWindow(const std::string&) override {}
-  void ShowCopyProgress(std::uint64_t, std::uint64_t) override {}
-  void HideWaitWindow() override {}
-};
 
 // A game folder in the temporary folder, with an HGMD.INI, and the state of
 // a playlist that holds every track.
@@ -50,7 +38,7 @@ class FullPlaylistInGameFolder {
     std::filesystem::remove_all(folder_, error);
   }
 
-  SilentDialogs dialogs;
+  kvpm::bench::SilentDialogs dialogs;
   kvpm::MainState state{dialogs};
 
  private:

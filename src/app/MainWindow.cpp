@@ -9,17 +9,19 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "app/QtText.h"
 #include "app/Startup.h"
 #include "catalogue/SoundtrackPanel.h"
-#include "playlist/Playlist.h"
 #include "playlist/SlotPanel.h"
 #include "playlist/Slots.h"
 #include "playlist/SoundtrackSelection.h"
 #include "playlist/TrackList.h"
 #include "playlist/TrackListWidget.h"
 #include "playlist/TrackSelectionPanel.h"
+#include "playlistfiles/FileCommands.h"
+#include "playlistfiles/RecentFiles.h"
 #include "theme/Activation.h"
 
 namespace kvpm {
@@ -121,7 +123,7 @@ void MainWindow::BuildControls() {
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("menu_file0");
-  menuNew_ = AddItem(file, "menu_new", "&New", QKeySequence("Ctrl+N"));
+  AddItem(file, "menu_new", "&New", QKeySequence("Ctrl+N"));
   AddItem(file, "menu_open", "&Open...", QKeySequence("Ctrl+O"));
   file->addSeparator()->setObjectName("menu_line1");
   AddItem(file, "menu_save", "&Save", QKeySequence("Ctrl+S"));
@@ -195,7 +197,17 @@ void MainWindow::Connect() {
     state_.controls.cboxShuffle.value = FromQtCheck(cboxShuffle_->checkState());
   });
 
-  connect(menuNew_, &QAction::triggered, this, [this] { Act([&] { NewPlaylist(state_); }); });
+  const std::vector<std::pair<const char*, void (*)(MainState&)>> fileCommands = {
+      {"menu_new", FileNew}, {"menu_open", FileOpen}, {"menu_save", FileSave},
+      {"menu_saveas", FileSaveAs}};
+  for (const auto& [name, command] : fileCommands) {
+    connect(findChild<QAction*>(name), &QAction::triggered, this,
+            [this, command] { Act([&] { command(state_); }); });
+  }
+  for (int n = 1; n < static_cast<int>(menuFile_.size()); ++n) {
+    connect(menuFile_[n], &QAction::triggered, this,
+            [this, n] { Act([&] { OpenRecentFile(state_, n); }); });
+  }
   connect(cmdActivate_, &QPushButton::clicked, this, [this] {
     // A successful activation by the button ends the program.
     if (ActivatePlaylist(state_)) {

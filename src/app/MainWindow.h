@@ -68,7 +68,6 @@ class MainWindow : public QMainWindow {
   QCheckBox* cboxShuffle_ = nullptr;
   QPushButton* cmdActivate_ = nullptr;
 
-  QAction* menuNew_ = nullptr;
   QAction* menuDisable_ = nullptr;
   std::array<QAction*, 10> menuFile_{};
   QAction* menuLine4_ = nullptr;

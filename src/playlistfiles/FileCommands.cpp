@@ -5,6 +5,7 @@
 
 #include "playlist/Playlist.h"
 #include "playlistfiles/PlaylistReader.h"
+#include "platform/Paths.h"
 #include "playlistfiles/RecentFiles.h"
 #include "theme/ThemeWriter.h"
 #include "util/TovrikStandardFunctions.h"
@@ -30,12 +31,13 @@ bool WritePlaylist(MainState& state, const std::string& path) {
 }
 
 // The save dialog and, for an existing file, the overwrite question; nothing
-// when the user cancels either.
+// when the user cancels either. Any file at the path is asked about, a hidden
+// one too, which the file search of PathExists would pass over.
 std::optional<std::string> ChooseSaveTarget(MainState& state) {
   for (;;) {
     std::optional<std::string> path =
         state.dialogs.ChooseFileToSave(PlaylistDialog("Save As", state.dialogSave));
-    if (!path || !tsf::PathExists(*path, false)) return path;
+    if (!path || platform::CanonicalPath(*path).empty()) return path;
     const int answer = state.Message(
         "\"" + *path + "\" already exists!\r\n" + "Are you sure you want overwrite this file?",
         Buttons::YesNoCancel);

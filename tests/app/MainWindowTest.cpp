@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -224,6 +226,28 @@ TEST_F(MainWindowTest, DeactivateDeletesTheThemeFile) {
   EXPECT_FALSE(Find<QAction>("menu_disable")->isEnabled());
   EXPECT_EQ(dialogs.Texts().back(),
             "\"C:\\Games\\Korvale\\thememd.ini\" deleted - custom playlist deactivated.");
+}
+
+TEST_F(MainWindowTest, SavedFilesAppearOnTheFileMenuAndOpenFromThere) {
+  testing::WriteBytes(program.Path() / "kvpm.ini",
+                      "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=3\r\n");
+  window = std::make_unique<MainWindow>(&dialogs);
+  ASSERT_TRUE(window->Start(program.Native()));
+
+  const std::string path = program.Native("mine.kvl");
+  dialogs.saveChoices.push_back(path);
+  Find<QAction>("menu_saveas")->trigger();
+  EXPECT_EQ(window->windowTitle().toStdString(), path + " - KV Playlist Manager");
+  EXPECT_TRUE(std::filesystem::exists(path));
+  QAction* first = Find<QAction>("menu_file1");
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_EQ(first->text().toStdString(), "&1 " + path);
+  EXPECT_TRUE(Find<QAction>("menu_line4")->isVisible());
+
+  QTest::mouseClick(Box(12), Qt::LeftButton);
+  first->trigger();
+  EXPECT_EQ(Box(12)->checkState(), Qt::Unchecked);
+  EXPECT_EQ(window->windowTitle(), "New Playlist - KV Playlist Manager");
 }
 
 }  // namespace

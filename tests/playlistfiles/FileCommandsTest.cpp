@@ -186,6 +186,16 @@ TEST_F(FileCommandsTest, OverwritingAnExistingFileIsAsked) {
   EXPECT_EQ(dialogs.messages.size(), 3u);
 }
 
+TEST_F(FileCommandsTest, AHiddenFileIsNotReplacedWithoutAsking) {
+  const std::string hidden = PlaylistFile(".hidden.kvl");
+  const std::string old = Bytes(hidden);
+  dialogs.saveChoices.push_back(hidden);
+  dialogs.answers.push_back(AnswerCancel);
+  FileSaveAs(state);
+  EXPECT_EQ(dialogs.Texts(), Texts{OverwriteQuestion(hidden)});
+  EXPECT_EQ(Bytes(hidden), old);
+}
+
 TEST_F(FileCommandsTest, AFileThatCannotBeWrittenIsReported) {
   const std::string path = "C:\\Playlists\\new.kvl";
   {
