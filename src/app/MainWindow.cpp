@@ -13,6 +13,8 @@
 
 #include "app/QtText.h"
 #include "app/Startup.h"
+#include "archives/SoundtrackArchives.h"
+#include "catalogue/SoundtrackNumbers.h"
 #include "catalogue/SoundtrackPanel.h"
 #include "playlist/SlotPanel.h"
 #include "playlist/Slots.h"
@@ -208,6 +210,14 @@ void MainWindow::Connect() {
     connect(menuFile_[n], &QAction::triggered, this,
             [this, n] { Act([&] { OpenRecentFile(state_, n); }); });
   }
+  connect(soundtrackPanel_, &SoundtrackPanel::HgClicked, this,
+          [this] { Act([&] { ArchiveButtonClicked(state_, kHarrowgateSoundtrack); }); });
+  connect(soundtrackPanel_, &SoundtrackPanel::KvClicked, this,
+          [this] { Act([&] { ArchiveButtonClicked(state_, kKorvaleSoundtrack); }); });
+  connect(findChild<QAction*>("menu_help"), &QAction::triggered, this,
+          [this] { infoWindows_.ShowHelp(); });
+  connect(findChild<QAction*>("menu_about"), &QAction::triggered, this,
+          [this] { infoWindows_.ShowAbout(); });
   connect(cmdActivate_, &QPushButton::clicked, this, [this] {
     // A successful activation by the button ends the program.
     if (ActivatePlaylist(state_)) {
@@ -262,6 +272,7 @@ bool MainWindow::Start(const std::string& programFolder) {
   ShowState();
   show();
   repaint();
+  if (outcome == StartupOutcome::ShowWindowAndAbout) infoWindows_.ShowAbout();
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/QtUserDialogs.h"
+#include "dialogs/QtInfoWindows.h"
 #include "state/MainState.h"
 
 class QAction;
@@ -60,6 +61,7 @@ class MainWindow : public QMainWindow {
 
   std::unique_ptr<QtUserDialogs> qtDialogs_;
   MainState state_;
+  QtInfoWindows infoWindows_{this, state_.controls.enabled};
 
   SoundtrackPanel* soundtrackPanel_ = nullptr;
   TrackSelectionPanel* trackPanel_ = nullptr;

@@ -6,6 +6,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  Q_INIT_RESOURCE(kvpm);  // the icon, compiled into the Qt library
   QApplication::setApplicationName("KV Playlist Manager");
   QApplication::setDesktopFileName("kvpm");
   QApplication::setWindowIcon(QIcon(":/kvpm.png"));

@@ -188,11 +188,16 @@ void DeleteSoundtrackArchive(MainState& state, int s) {
     button.caption = cd->copyCaption;
     button.enabled = true;
   }
-  // Also after a failure: the box is unticked, and its tracks leave the
-  // playlist with it, so that the box and the playlist agree. The
-  // expansion's soundtrack plays from its CD and stays available.
+  // The expansion's soundtrack plays from its CD: it stays available and its
+  // tracks stay in the playlist, the box showing them.
+  if (s == kKorvaleSoundtrack) {
+    UpdateSoundtrackBox(state, s);
+    return;
+  }
+  // Also after a failure the soundtrack counts as gone: its box is unticked
+  // and its tracks leave the playlist with it, so that no theme file names
+  // tracks of an archive that is not there.
   SetSoundtrackSelection(state, s, false);
-  if (s == kKorvaleSoundtrack) return;
   state.controls.cboxSoundtrack[s - 1].enabled = false;
   RemoveComboEntry(state, s);
 }

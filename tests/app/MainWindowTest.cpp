@@ -250,5 +250,31 @@ TEST_F(MainWindowTest, SavedFilesAppearOnTheFileMenuAndOpenFromThere) {
   EXPECT_EQ(window->windowTitle(), "New Playlist - KV Playlist Manager");
 }
 
+TEST_F(MainWindowTest, FirstStartShowsTheAboutWindowInFrontOfTheDisabledWindow) {
+  std::filesystem::remove(program.Path() / "kvpm.ini");
+  window = std::make_unique<MainWindow>(&dialogs);
+  ASSERT_TRUE(window->Start(program.Native()));
+  QWidget* about = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->objectName() == "frmAbout" && top->isVisible()) about = top;
+  }
+  ASSERT_NE(about, nullptr);
+  EXPECT_FALSE(window->isEnabled());
+
+  QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+  EXPECT_FALSE(about->isVisible());
+  EXPECT_TRUE(window->isEnabled());
+  // The start-up's next action leaves the window enabled.
+  Find<QAction>("menu_new")->trigger();
+  EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgram) {
+  QSignalSpy ending(window.get(), &MainWindow::Ending);
+  Find<QAction>("menu_about")->trigger();
+  window->close();
+  EXPECT_EQ(ending.count(), 1);
+}
+
 }  // namespace
 }  // namespace kvpm

@@ -79,7 +79,9 @@ TEST_F(DeleteSoundtrackArchiveTest, DeletingTheExpansionsArchiveKeepsItAvailable
   EXPECT_FALSE(std::filesystem::exists(GameFile("thememd.mix")));
   EXPECT_EQ(state.controls.cmdKV.caption, kCopyKvCaption);
   EXPECT_TRUE(state.controls.cmdKV.enabled);
-  EXPECT_EQ(state.controls.cboxSoundtrack[8].value, Unticked);
+  // Its tracks still play from the CD: the new playlist's selection stays.
+  EXPECT_EQ(state.controls.cboxSoundtrack[8].value, Partial);
+  EXPECT_TRUE(state.trackSelected[9][1]);
   EXPECT_TRUE(state.controls.cboxSoundtrack[8].enabled);
   EXPECT_EQ(ComboSoundtracks(), "1,3,4,5,6,7,8,9,10,11,12,13,14");
   EXPECT_EQ(ShownSoundtrack(state), 9);
