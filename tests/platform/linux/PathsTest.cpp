@@ -14,7 +14,6 @@ namespace {
 using platform::AnyMatch;
 using platform::CanonicalPath;
 using platform::ResolvePath;
-using platform::WildcardMatch;
 
 class PathsTest : public ::testing::Test {
  protected:
@@ -80,22 +79,6 @@ TEST_F(PathsTest, RelativePathsStartInTheCurrentFolder) {
   std::filesystem::current_path(before);
   EXPECT_EQ(std::filesystem::canonical(resolved),
             std::filesystem::canonical(prefix.Native("C:\\Games\\Korvale\\HGMD.INI")));
-}
-
-TEST(WildcardMatchTest, StarsAndQuestionMarksWithoutRegardToCase) {
-  EXPECT_TRUE(WildcardMatch("user01.wav", "user*.wav"));
-  EXPECT_TRUE(WildcardMatch("USER.WAV", "user*.wav"));
-  EXPECT_TRUE(WildcardMatch("user.wav.wav", "user*.wav"));
-  EXPECT_FALSE(WildcardMatch("user.wave", "user*.wav"));
-  EXPECT_FALSE(WildcardMatch("myuser1.wav", "user*.wav"));
-  EXPECT_TRUE(WildcardMatch("ecachetheme01.mix", "ecachetheme??.mix"));
-  EXPECT_FALSE(WildcardMatch("ecachetheme1.mix", "ecachetheme??.mix"));
-  EXPECT_TRUE(WildcardMatch("anything", "*"));
-  EXPECT_TRUE(WildcardMatch("", "*"));
-  EXPECT_FALSE(WildcardMatch("", "?"));
-  EXPECT_TRUE(WildcardMatch("a*b", "a*b"));
-  EXPECT_TRUE(WildcardMatch("Caf\xe9", "caf?"));
-  EXPECT_FALSE(WildcardMatch(std::string(200, 'a'), std::string(30, '*') + "b"));
 }
 
 // PathExistsTest covers wildcards, hidden names and the folder flag.

@@ -6,7 +6,7 @@
 #include "platform/AsciiText.h"
 #include "platform/Environment.h"
 #include "platform/Files.h"
-#include "platform/WineRegistryText.h"
+#include "platform/linux/WineRegistryText.h"
 
 namespace platform {
 

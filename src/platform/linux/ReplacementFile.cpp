@@ -1,4 +1,4 @@
-#include "platform/ReplacementFile.h"
+#include "platform/linux/ReplacementFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

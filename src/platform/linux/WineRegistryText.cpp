@@ -1,4 +1,4 @@
-#include "platform/WineRegistryText.h"
+#include "platform/linux/WineRegistryText.h"
 
 #include <charconv>
 #include <cstdint>

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/Paths.h"
-#include "platform/ReplacementFile.h"
+#include "platform/linux/ReplacementFile.h"
 
 namespace platform {
 
@@ -42,11 +42,6 @@ ssize_t ReadSome(int fd, char* buffer, std::size_t size) {
 }
 
 }  // namespace
-
-FileFaults& Faults() {
-  static FileFaults faults;
-  return faults;
-}
 
 ReadStatus ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
