@@ -21,6 +21,7 @@
 #include "support/FakePrefix.h"
 #include "support/FaultGuard.h"
 #include "support/PlaylistRules.h"
+#include "support/QtTopLevel.h"
 #include "support/TempFolder.h"
 
 namespace kvpm {
@@ -254,11 +255,9 @@ TEST_F(MainWindowTest, FirstStartShowsTheAboutWindowInFrontOfTheDisabledWindow) 
   std::filesystem::remove(program.Path() / "kvpm.ini");
   window = std::make_unique<MainWindow>(&dialogs);
   ASSERT_TRUE(window->Start(program.Native()));
-  QWidget* about = nullptr;
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top->objectName() == "frmAbout" && top->isVisible()) about = top;
-  }
+  QWidget* about = testing::TopLevel("frmAbout");
   ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->isVisible());
   EXPECT_FALSE(window->isEnabled());
 
   QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);

@@ -10,16 +10,12 @@
 #include "dialogs/AboutTexts.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/QtInfoWindows.h"
+#include "support/QtTopLevel.h"
 
 namespace kvpm {
 namespace {
 
-QWidget* TopLevel(const QString& name) {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == name) return widget;
-  }
-  return nullptr;
-}
+using testing::TopLevel;
 
 QString LabelText(QWidget* window, const QString& name) {
   auto* label = window->findChild<QLabel*>(name);

@@ -9,16 +9,12 @@
 #include "dialogs/AboutTexts.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/QtInfoWindows.h"
+#include "support/QtTopLevel.h"
 
 namespace kvpm {
 namespace {
 
-QWidget* TopLevel(const QString& name) {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == name) return widget;
-  }
-  return nullptr;
-}
+using testing::TopLevel;
 
 TEST(HelpWindowTest, ShowsTheIntroductionAndTheSixQuestionsFromTopToBottom) {
   QWidget mainWindow;
