@@ -1,6 +1,9 @@
 #pragma once
 // Where the program meets the Windows world on Linux: the Wine prefix that
 // holds the registry and the drive letters, and the host's mount table.
+// On Windows there is no prefix: the registry, the drives and the paths are
+// the system's own, and the environment is kept only so that the same code
+// compiles; nothing reads it there.
 
 #include <string>
 
@@ -11,10 +14,11 @@ struct Environment {
   std::string mountTable = "/proc/self/mounts";  // the host's mounted file systems
 };
 
-// $WINEPREFIX when set, else ~/.wine, as Wine itself decides.
+// $WINEPREFIX when set, else ~/.wine, as Wine itself decides; "" on Windows.
 std::string DefaultPrefix();
 
-// $HOME when set, else the user's entry in the password database.
+// $HOME when set, else the user's entry in the password database;
+// %USERPROFILE% on Windows.
 std::string HomeFolder();
 
 // The environment in force; starts as DefaultPrefix() and the real mount table.

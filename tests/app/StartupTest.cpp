@@ -34,12 +34,17 @@ class StartupTest : public ::testing::Test {
   MainState state{dialogs};
 };
 
-TEST_F(StartupTest, WithoutTheGameNothingIsReadOrWritten) {
-  FakePrefix empty;
-  EXPECT_EQ(Start(), StartupOutcome::EndProgram);
+// Without the fixture's installation: on Windows the registry is the
+// system's own, so a second, empty prefix could not hide the first.
+TEST(StartupWithoutGameTest, NothingIsReadOrWritten) {
+  FakePrefix prefix;
+  TempFolder program;
+  FakeDialogs dialogs;
+  MainState state{dialogs};
+  EXPECT_EQ(InitialiseMainWindow(state, program.Native()), StartupOutcome::EndProgram);
   EXPECT_EQ(dialogs.Texts(),
             std::vector<std::string>{"Harrowgate is not installed! Please install Harrowgate."});
-  EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+  EXPECT_FALSE(std::filesystem::exists(program.Path() / "kvpm.ini"));
 }
 
 TEST_F(StartupTest, FirstStartShowsTheAboutWindowOnceAndRemembersIt) {

@@ -136,6 +136,7 @@ TEST_F(DeleteSoundtrackArchiveTest, AnArchiveThatCannotBeDeletedIsReported) {
   EXPECT_TRUE(PlaylistRulesHold(state));
 }
 
+#ifndef _WIN32  // on Windows the two spellings name one file
 TEST_F(DeleteSoundtrackArchiveTest, ACopyOfAnotherLetterCaseThatStaysIsAFailure) {
   Start({.allowHgDeletion = true});
   testing::WriteBytes(GameFile("ECACHETHEMEHG.MIX"), "a second copy");
@@ -147,6 +148,7 @@ TEST_F(DeleteSoundtrackArchiveTest, ACopyOfAnotherLetterCaseThatStaysIsAFailure)
             (std::vector<std::string>{kAskHg, "Error deleting Harrowgate soundtrack."}));
   EXPECT_EQ(state.controls.cmdHG.caption, kDeleteHgCaption);
 }
+#endif
 
 }  // namespace
 }  // namespace kvpm

@@ -1,9 +1,10 @@
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
+#include "platform/ProgramFolder.h"
 #include "support/FakeDialogs.h"
+#include "support/ScopedVariable.h"
 #include "support/TempFolder.h"
 
 namespace kvpm {
@@ -11,6 +12,7 @@ namespace {
 
 using testing::FakeDialogs;
 using testing::ReadBytes;
+using testing::ScopedVariable;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -110,19 +112,15 @@ TEST_F(SettingsTest, UnwritableProgramFolderKeepsTheSettingsInTheUserConfigurati
   // A "folder" that is an ordinary file can be written by nobody, root included.
   WriteBytes(folder.Path() / "program", "");
   state.programFolder = folder.Native("program");
-  const char* previous = getenv("XDG_CONFIG_HOME");
-  const std::string saved = previous != nullptr ? previous : "";
-  setenv("XDG_CONFIG_HOME", folder.Native("config").c_str(), 1);
+#ifdef _WIN32
+  ScopedVariable config("APPDATA", folder.Native("config").c_str());
+#else
+  ScopedVariable config("XDG_CONFIG_HOME", folder.Native("config").c_str());
+#endif
 
   ReadSettings(state);
-  EXPECT_EQ(state.settingsFile, folder.Native("config/kvpm/kvpm.ini"));
+  EXPECT_EQ(state.settingsFile, platform::UserConfigFolder() + "/kvpm.ini");
   EXPECT_EQ(ReadBytes(folder.Path() / "config/kvpm/kvpm.ini"), kDefaultSettings);
-
-  if (previous != nullptr) {
-    setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-  } else {
-    unsetenv("XDG_CONFIG_HOME");
-  }
 }
 
 }  // namespace

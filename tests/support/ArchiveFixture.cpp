@@ -34,24 +34,6 @@ void ArchiveFixture::Start(const ArchiveSetup& setup) {
   NewPlaylist(state);
 }
 
-void ArchiveFixture::MarkCdDrive(char letter) {
-  prefix.SetRegistryValues("Software\\Wine\\Drives",
-                           {RegString(std::string(1, letter) + ":", "cdrom")});
-}
-
-std::string ArchiveFixture::AddCdDrive(char letter) {
-  const std::string folder = "cdrom-" + std::string(1, letter);
-  std::filesystem::create_directories(prefix.Root() + "/" + folder);
-  prefix.AddDrive(letter, "../" + folder);
-  MarkCdDrive(letter);
-  return prefix.Root() + "/" + folder;
-}
-
-void ArchiveFixture::AddEmptyCdDrive(char letter) {
-  prefix.AddDrive(letter, "../no-disc-in-" + std::string(1, letter));
-  MarkCdDrive(letter);
-}
-
 std::string ArchiveFixture::GameFile(const std::string& name) const {
   return prefix.Native(state.gameFolder + name);
 }

@@ -41,11 +41,11 @@ class ArchiveFixture : public ::testing::Test {
   // decides availability and sets up a new playlist.
   void Start(const ArchiveSetup& setup);
 
-  // A drive letter that the prefix's registry calls a CD-ROM drive, with an
-  // inserted disc: the native folder of the disc, empty.
-  std::string AddCdDrive(char letter);
-  // A CD-ROM drive letter without a disc.
-  void AddEmptyCdDrive(char letter);
+  // A ready CD-ROM drive with an inserted disc: the native folder of the
+  // disc, empty.
+  std::string AddCdDrive(char letter) { return prefix.AddCdDrive(letter); }
+  // A CD-ROM drive without a disc.
+  void AddEmptyCdDrive(char letter) { prefix.AddEmptyCdDrive(letter); }
 
   // Native path of a file in the game folder.
   std::string GameFile(const std::string& name) const;
@@ -58,9 +58,6 @@ class ArchiveFixture : public ::testing::Test {
   FakePrefix prefix;
   CdUser dialogs;
   MainState state{dialogs};
-
- private:
-  void MarkCdDrive(char letter);
 };
 
 }  // namespace kvpm::testing

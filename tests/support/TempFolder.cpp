@@ -1,18 +1,31 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <system_error>
 
 namespace kvpm::testing {
 
+// A name nobody else holds: create_directory reports whether it made the
+// folder or found one there.
 TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "kvpm-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temporary folder";
-  path_ = pattern;
+  static std::mt19937_64 random{std::random_device{}()};
+  std::error_code error;
+  const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+  for (int attempt = 0; attempt < 100 && !error; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "kvpm-test-%016llx",
+                  static_cast<unsigned long long>(random()));
+    if (std::filesystem::create_directory(base / name, error)) {
+      path_ = base / name;
+      return;
+    }
+  }
+  ADD_FAILURE() << "cannot create a temporary folder";
 }
 
 TempFolder::~TempFolder() {

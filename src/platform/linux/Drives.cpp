@@ -96,7 +96,8 @@ std::vector<Drive> HostOpticalMedia() {
 }  // namespace
 
 std::vector<Drive> ListDrives() {
-  std::vector<Drive> drives = PrefixDrives();
+  std::vector<Drive> drives = TestDrives();
+  for (Drive& drive : PrefixDrives()) drives.push_back(std::move(drive));
   for (Drive& medium : HostOpticalMedia()) drives.push_back(std::move(medium));
   return drives;
 }

@@ -14,11 +14,6 @@ std::string VariableOrEmpty(const char* name) {
   return value == nullptr ? std::string() : std::string(value);
 }
 
-Environment& Current() {
-  static Environment environment{DefaultPrefix()};
-  return environment;
-}
-
 }  // namespace
 
 std::string HomeFolder() {
@@ -32,9 +27,5 @@ std::string DefaultPrefix() {
   std::string prefix = VariableOrEmpty("WINEPREFIX");
   return prefix.empty() ? HomeFolder() + "/.wine" : prefix;
 }
-
-const Environment& CurrentEnvironment() { return Current(); }
-
-void SetEnvironment(const Environment& environment) { Current() = environment; }
 
 }  // namespace platform

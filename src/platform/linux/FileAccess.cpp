@@ -1,19 +1,30 @@
-#include "platform/linux/ReplacementFile.h"
+#include "platform/FileAccess.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
-#include "platform/Files.h"
+#include "platform/Paths.h"
 
 namespace platform {
 
 namespace {
+
+constexpr std::intptr_t noFile = -1;
+
+int Fd(std::intptr_t handle) { return static_cast<int>(handle); }
+
+// Closes a descriptor once; false when closing reports an error.
+bool CloseOnce(std::intptr_t& handle) {
+  if (handle == noFile) return true;
+  const int result = close(Fd(handle));
+  handle = noFile;
+  return result == 0;
+}
 
 // The file a target path stands for: the file a symbolic link names, so
 // that replacing it keeps the link.
@@ -31,34 +42,56 @@ std::string FolderOf(const std::string& path) {
 }
 
 void SyncFolder(const std::string& folder) {
-  UniqueFd directory(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (directory.Get() >= 0) fsync(directory.Get());
+  const int directory = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (directory < 0) return;
+  fsync(directory);
+  close(directory);
 }
 
 }  // namespace
 
-UniqueFd::~UniqueFd() { Close(); }
-
-void UniqueFd::Reset(int fd) {
-  Close();
-  fd_ = fd;
+InputFile::InputFile(const std::string& path) : handle_(noFile) {
+  const std::string native = ResolvePath(path);
+  if (native.empty()) return;
+  handle_ = open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (handle_ < 0) {
+    handle_ = noFile;
+    status_ = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable;
+    return;
+  }
+  struct stat status;
+  if (fstat(Fd(handle_), &status) != 0 || !S_ISREG(status.st_mode)) {
+    status_ = ReadStatus::Unreadable;
+    return;
+  }
+  size_ = static_cast<std::uint64_t>(status.st_size);
+  status_ = ReadStatus::Ok;
 }
 
-bool UniqueFd::Close() {
-  if (fd_ < 0) return true;
-  int result = close(fd_);
-  fd_ = -1;
-  return result == 0;
+InputFile::~InputFile() { CloseOnce(handle_); }
+
+std::int64_t InputFile::Read(char* buffer, std::size_t size) {
+  if (status_ != ReadStatus::Ok) return -1;
+  ssize_t count;
+  do {
+    count = read(Fd(handle_), buffer, size);
+  } while (count < 0 && errno == EINTR);
+  return count;
 }
 
-ReplacementFile::ReplacementFile(const std::string& target) : target_(FollowLink(target)) {
+ReplacementFile::ReplacementFile(const std::string& path) : handle_(noFile) {
+  const std::string native = ResolvePath(path);
+  if (native.empty()) return;
+  target_ = FollowLink(native);
   if (!Faults().failCreateTemporary) CreateTemporary();
 }
 
 ReplacementFile::~ReplacementFile() {
-  fd_.Close();
+  CloseOnce(handle_);
   if (!committed_ && !temporary_.empty()) unlink(temporary_.c_str());
 }
+
+bool ReplacementFile::Created() const { return handle_ != noFile; }
 
 bool ReplacementFile::CreateTemporary() {
   static unsigned counter = 0;
@@ -71,7 +104,7 @@ bool ReplacementFile::CreateTemporary() {
     int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno == EEXIST) continue;
     if (fd < 0) return false;
-    fd_.Reset(fd);
+    handle_ = fd;
     temporary_ = name;
     struct stat old;
     if (stat(target_.c_str(), &old) == 0) fchmod(fd, old.st_mode & 07777);
@@ -85,7 +118,7 @@ bool ReplacementFile::Write(const char* data, std::size_t size) {
   const std::size_t allowed = Faults().shortWrite ? size / 2 : size;
   std::size_t done = 0;
   while (done < allowed) {
-    ssize_t written = write(fd_.Get(), data + done, allowed - done);
+    ssize_t written = write(Fd(handle_), data + done, allowed - done);
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) return false;
     done += static_cast<std::size_t>(written);
@@ -94,11 +127,21 @@ bool ReplacementFile::Write(const char* data, std::size_t size) {
 }
 
 bool ReplacementFile::Commit() {
-  if (!Created() || fsync(fd_.Get()) != 0 || !fd_.Close()) return false;
+  if (!Created() || fsync(Fd(handle_)) != 0 || !CloseOnce(handle_)) return false;
   if (Faults().failRename || rename(temporary_.c_str(), target_.c_str()) != 0) return false;
   committed_ = true;
   SyncFolder(FolderOf(target_));
   return true;
+}
+
+bool DeleteFile(const std::string& path) {
+  const std::string native = ResolvePath(path);
+  struct stat status;
+  if (native.empty() || Faults().failDelete || lstat(native.c_str(), &status) != 0 ||
+      S_ISDIR(status.st_mode)) {
+    return false;
+  }
+  return unlink(native.c_str()) == 0;
 }
 
 }  // namespace platform

@@ -1,40 +1,15 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "platform/Environment.h"
 #include "platform/ProgramFolder.h"
+#include "support/ScopedVariable.h"
 #include "support/TempFolder.h"
 
 namespace kvpm::testing {
 namespace {
-
-// Sets an environment variable for the lifetime of the object.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const char* value) : name_(name) {
-    if (const char* old = getenv(name)) old_ = old;
-    if (value == nullptr) {
-      unsetenv(name);
-    } else {
-      setenv(name, value, 1);
-    }
-  }
-  ~ScopedVariable() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 TEST(ProgramFolderTest, ExecutableFolderHoldsTheTestProgram) {
   const std::string folder = platform::ExecutableFolder();

@@ -5,7 +5,7 @@
 #include "platform/Registry.h"
 #include "support/FakePrefix.h"
 #include "support/TempFolder.h"
-#include "support/WineSample.h"
+#include "support/linux/WineSample.h"
 #include "util/TovrikStandardFunctions.h"
 
 namespace kvpm::testing {

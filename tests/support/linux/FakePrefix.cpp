@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -17,47 +16,9 @@ namespace {
 const char* const systemRegHeader =
     "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n#arch=win64\n";
 
-// Wine's escaping of names and string data: a backslash before "\" and the
-// delimiters, letter escapes for control characters, octal for the rest.
-std::string Escaped(const std::string& text, const std::string& delimiters) {
-  std::string escaped;
-  for (char c : text) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    if (c == '\\' || delimiters.find(c) != std::string::npos) {
-      escaped += '\\';
-      escaped += c;
-    } else if (c == '\n' || c == '\r' || c == '\t') {
-      escaped += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
-    } else if (byte < 0x20) {
-      char octal[8];
-      std::snprintf(octal, sizeof octal, "\\%03o", byte);
-      escaped += octal;
-    } else {
-      escaped += c;
-    }
-  }
-  return escaped;
-}
-
-std::string Quoted(const std::string& text) { return "\"" + Escaped(text, "\"") + "\""; }
+std::string QuotedName(const std::string& name) { return "\"" + WineEscaped(name, "\"") + "\""; }
 
 }  // namespace
-
-RegistryValue RegString(const std::string& name, const std::string& text) {
-  return {name, Quoted(text)};
-}
-
-RegistryValue RegExpandString(const std::string& name, const std::string& text) {
-  return {name, "str(2):" + Quoted(text)};
-}
-
-RegistryValue RegDword(const std::string& name, std::uint32_t number) {
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "dword:%08x", static_cast<unsigned>(number));
-  return {name, digits};
-}
-
-RegistryValue RegData(const std::string& name, const std::string& data) { return {name, data}; }
 
 FakePrefix::FakePrefix() : previous_(platform::CurrentEnvironment()) {
   std::filesystem::create_directories(folder_.Path() / "drive_c");
@@ -100,9 +61,9 @@ void FakePrefix::SetSystemReg(const std::string& bytes) {
 void FakePrefix::WriteSystemReg() const {
   std::string bytes = systemRegStart_;
   for (const RegistryKey& key : keys_) {
-    bytes += "\n[" + Escaped(key.path, "[]") + "] 1700000000\n#time=1d9f0a0b0c0d0e0\n";
+    bytes += "\n[" + WineEscaped(key.path, "[]") + "] 1700000000\n#time=1d9f0a0b0c0d0e0\n";
     for (const RegistryValue& value : key.values) {
-      bytes += (value.name.empty() ? "@" : Quoted(value.name)) + "=" + value.data + "\n";
+      bytes += (value.name.empty() ? "@" : QuotedName(value.name)) + "=" + value.data + "\n";
     }
   }
   WriteBytes(folder_.Path() / "system.reg", bytes);
@@ -152,13 +113,25 @@ std::string FakePrefix::CreateFolder(const std::string& windowsPath) {
   return native;
 }
 
-void FakePrefix::InstallGame() {
-  SetRegistryValues(fakeBaseGameKey, {RegString("InstallPath", fakeBaseGameExecutable)});
-  SetRegistryValues(fakeExpansionKey, {RegString("InstallPath", fakeExpansionExecutable),
-                                       RegDword("Version", 0x00010001)});
-  CreateFile(fakeBaseGameExecutable);
-  CreateFile(fakeExpansionExecutable);
-  CreateFile(std::string(fakeGameFolder) + "expandmd01.mix");
+void FakePrefix::MarkCdDrive(char letter) {
+  SetRegistryValues("Software\\Wine\\Drives", {RegString(std::string(1, letter) + ":", "cdrom")});
+}
+
+std::string FakePrefix::AddCdDrive(char letter) {
+  const std::string folder = "cdrom-" + std::string(1, letter);
+  std::filesystem::create_directories(folder_.Path() / folder);
+  AddDrive(letter, "../" + folder);
+  MarkCdDrive(letter);
+  return Root() + "/" + folder;
+}
+
+void FakePrefix::AddEmptyCdDrive(char letter) {
+  AddDrive(letter, "../no-disc-in-" + std::string(1, letter));
+  MarkCdDrive(letter);
+}
+
+std::string FakePrefix::CdRoot(char letter) const {
+  return std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))) + ":";
 }
 
 }  // namespace kvpm::testing

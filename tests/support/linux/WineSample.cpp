@@ -1,4 +1,4 @@
-#include "support/WineSample.h"
+#include "support/linux/WineSample.h"
 
 #include <cstdio>
 

@@ -1,0 +1,105 @@
+#include "platform/Registry.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "platform/AsciiText.h"
+#include "platform/win32/WindowsApi.h"
+
+namespace platform {
+
+namespace {
+
+std::vector<std::string> SplitAtBackslashes(const std::string& path) {
+  std::vector<std::string> parts(1);
+  for (char c : path) {
+    if (c == '\\') {
+      parts.emplace_back();
+    } else {
+      parts.back() += c;
+    }
+  }
+  return parts;
+}
+
+HKEY RootKey(const std::string& root) {
+  if (EqualNoCase(root, "HKLM") || EqualNoCase(root, "HKEY_LOCAL_MACHINE")) {
+    return HKEY_LOCAL_MACHINE;
+  }
+  if (EqualNoCase(root, "HKCU") || EqualNoCase(root, "HKEY_CURRENT_USER")) {
+    return HKEY_CURRENT_USER;
+  }
+  return nullptr;
+}
+
+std::string DataText(DWORD type, const std::string& data) {
+  if (type == REG_SZ || type == REG_EXPAND_SZ) return data.substr(0, data.find('\0'));
+  if (type == REG_DWORD && data.size() == 4) {
+    std::uint32_t number = 0;
+    for (int i = 3; i >= 0; --i) number = (number << 8) | static_cast<unsigned char>(data[i]);
+    return std::to_string(number);
+  }
+  return "";
+}
+
+class KeyHandle {
+ public:
+  KeyHandle(HKEY root, const std::string& key, REGSAM view) {
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &key_) != ERROR_SUCCESS) {
+      key_ = nullptr;
+    }
+  }
+  ~KeyHandle() {
+    if (key_ != nullptr) RegCloseKey(key_);
+  }
+  KeyHandle(const KeyHandle&) = delete;
+  KeyHandle& operator=(const KeyHandle&) = delete;
+  HKEY Get() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+// The value's text in one view of the registry; nullopt when the key or the
+// value is not there.
+std::optional<std::string> ValueText(HKEY root, const std::string& key, REGSAM view,
+                                     const std::string& name) {
+  KeyHandle handle(root, key, view);
+  if (handle.Get() == nullptr) return std::nullopt;
+  DWORD type = REG_NONE;
+  DWORD size = 0;
+  LONG status = RegQueryValueExA(handle.Get(), name.c_str(), nullptr, &type, nullptr, &size);
+  std::string data;
+  while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+    data.resize(size);
+    status = RegQueryValueExA(handle.Get(), name.c_str(), nullptr, &type,
+                              reinterpret_cast<BYTE*>(data.data()), &size);
+    if (status == ERROR_SUCCESS) {
+      data.resize(size);
+      return DataText(type, data);
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+// A 32-bit program on 64-bit Windows sees the 32-bit view; a value that is
+// not there is looked for in the 64-bit view.
+std::string ReadRegistryText(const std::string& path) {
+  const std::vector<std::string> parts = SplitAtBackslashes(path);
+  const HKEY root = RootKey(parts.front());
+  if (root == nullptr || parts.size() < 3) return "";
+  std::string key;
+  for (std::size_t i = 1; i + 1 < parts.size(); ++i) {
+    if (!parts[i].empty()) key += (key.empty() ? "" : "\\") + parts[i];
+  }
+  if (key.empty()) return "";
+  for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+    if (std::optional<std::string> text = ValueText(root, key, view, parts.back())) return *text;
+  }
+  return "";
+}
+
+}  // namespace platform

@@ -1,0 +1,52 @@
+#pragma once
+// <windows.h> for the Win32 backend. Text goes through the ANSI ("A")
+// functions, 8-bit in the system code page like every other text of the
+// program. The header's DeleteFile and CreateFile macros would rename the
+// platform layer's own functions, so they are taken back.
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#undef DeleteFile
+#undef CreateFile
+
+#include <string>
+
+namespace platform {
+
+// The text a Win32 function writes into a buffer of the caller's size, for
+// the functions that answer the size they need (terminator included) when
+// the buffer is too small, and the length written otherwise; "" on failure.
+template <typename Call>
+std::string ApiText(Call call) {
+  std::string text(MAX_PATH, '\0');
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    const DWORD length = call(text.data(), static_cast<DWORD>(text.size()));
+    if (length == 0) return "";
+    if (length < text.size()) {
+      text.resize(length);
+      return text;
+    }
+    text.resize(length);
+  }
+  return "";
+}
+
+// Keeps Windows from asking the user to insert a disc while the program
+// looks at a drive that holds none; the call just fails instead.
+class QuietDriveErrors {
+ public:
+  QuietDriveErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &old_); }
+  ~QuietDriveErrors() { SetThreadErrorMode(old_, nullptr); }
+  QuietDriveErrors(const QuietDriveErrors&) = delete;
+  QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+
+ private:
+  DWORD old_ = 0;
+};
+
+}  // namespace platform
