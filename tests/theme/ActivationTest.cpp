@@ -209,16 +209,6 @@ TEST_F(ActivationTest, ASettingsFileThatCannotBeUpdatedIsReportedOnceBeforeTheRe
   EXPECT_EQ(ReadBytes(ThemeNative()), NewPlaylistFile());
 }
 
-TEST_F(ActivationTest, WhenNothingCanBeWrittenBothFailuresAreReported) {
-  const std::string settings = GameSettings("InGameMusic=no\r\n");
-  prefix.CreateFile(state.gameFolder + "HGMD.INI", settings);
-  faults->failRename = true;
-  EXPECT_FALSE(Activate(Ticked, Ticked));
-  EXPECT_EQ(dialogs.Texts(), (Texts{kSettingsNotUpdated, kActivationError}));
-  EXPECT_EQ(ReadBytes(SettingsNative()), settings);
-  EXPECT_FALSE(std::filesystem::exists(ThemeNative()));
-}
-
 class DeactivationTest : public ActivationTest {};
 
 TEST_F(DeactivationTest, DeletesTheThemeFileAndSaysWhich) {
