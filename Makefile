@@ -42,6 +42,7 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory test-windows-if-wine
 
 bench: deps
 	cmake -S . -B $(BUILD)-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKVPM_GUI=OFF
@@ -49,4 +50,30 @@ bench: deps
 	./$(BUILD)-release/bench/kvpm_bench
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-release
+	rm -rf $(BUILD) $(BUILD)-release $(WINDOWS_BUILD)
+
+# The core suite on Windows: cross-built with mingw-w64 and run under Wine in
+# a throwaway prefix. `make test` runs it whenever Wine is installed (CI
+# installs it); `make test-windows` first installs what it needs.
+WINDOWS_BUILD    := $(BUILD)-windows
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 googletest
+
+.PHONY: windows-deps test-windows test-windows-if-wine
+
+windows-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WINDOWS_PACKAGES)"
+
+test-windows: deps windows-deps
+	@[ -f $(WINDOWS_BUILD)/build.ninja ] || cmake -S . -B $(WINDOWS_BUILD) -G Ninja \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DKVPM_GTEST_SOURCE_DIR=/usr/src/googletest -DCMAKE_BUILD_TYPE=Debug \
+	  -DKVPM_GUI=OFF -DKVPM_BENCHMARKS=OFF
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target kvpm_tests
+	tools/run-windows-tests.sh $(WINDOWS_BUILD)
+
+test-windows-if-wine:
+	@if command -v wine >/dev/null 2>&1; then \
+	  $(MAKE) --no-print-directory test-windows; \
+	else \
+	  echo "Wine is not installed: the Windows tests are skipped (make test-windows installs it)."; \
+	fi
