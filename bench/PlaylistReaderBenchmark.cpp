@@ -11,12 +11,11 @@
 #include <random>
 #include <string>
 
+#include "FullPlaylist.h"
 #include "SilentDialogs.h"
 #include "playlist/Playlist.h"
-#include "playlist/SoundtrackSelection.h"
 #include "playlistfiles/PlaylistReader.h"
 #include "state/MainState.h"
-#include "theme/ThemeWriter.h"
 
 namespace {
 
@@ -33,17 +32,7 @@ class ReaderState {
     kvpm::NewPlaylist(state);
   }
 
-  // Every track selected and given a playlist name, as the writer puts it.
-  std::string FullPlaylistText() {
-    state.saveKvlNames = true;
-    for (int s = 1; s <= kvpm::kSoundtrackCount; ++s) {
-      kvpm::SetSoundtrackSelection(state, s, true);
-      for (int t = 1; t <= state.catalogue.trackCounts[s]; ++t) {
-        state.kvlNames[s][t] = "Playlist name of track " + std::to_string(t);
-      }
-    }
-    return kvpm::ThemeFileText(state);
-  }
+  std::string FullPlaylistText() { return kvpm::bench::FullPlaylistText(state); }
 
   kvpm::bench::SilentDialogs dialogs;
   kvpm::MainState state{dialogs};

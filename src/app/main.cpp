@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include "app/MainWindow.h"
 #include "platform/ProgramFolder.h"
@@ -13,5 +14,10 @@ int main(int argc, char* argv[]) {
 
   kvpm::MainWindow window;
   if (!window.Start(platform::ExecutableFolder())) return 0;
+  // For timing the start-up (tools/window-timing.sh): end once the shown
+  // window's first events are handled.
+  if (qEnvironmentVariableIsSet("KVPM_QUIT_WHEN_SHOWN")) {
+    QTimer::singleShot(0, &application, &QApplication::quit);
+  }
   return QApplication::exec();
 }
