@@ -1,13 +1,15 @@
 #!/bin/sh
 # Runs the cross-built core tests (kvpm_tests.exe in the build folder given)
 # under Wine, in a Wine prefix of their own that is made afresh for each run:
-# the tests write its registry and its drive C:. Wine runs headless: no
+# the tests write its registry and its drive C:, which they do only when told
+# that the system is a throwaway one. Wine runs headless: no
 # display, no offer to install Mono or Gecko, no debug output. One test
 # program, so the tests run one after another, as they must.
 set -u
 build=$(cd "${1:?usage: run-windows-tests.sh BUILD_FOLDER}" && pwd)
 export WINEPREFIX="$build/wineprefix"
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export KVPM_TESTS_THROWAWAY_SYSTEM=1
 unset DISPLAY WAYLAND_DISPLAY
 
 rm -rf "$WINEPREFIX"

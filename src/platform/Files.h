@@ -13,8 +13,8 @@ enum class ReadStatus { Ok, Missing, Unreadable };
 
 // A folder, a device or a file that cannot be read is Unreadable.
 ReadStatus ReadWholeFile(const std::string& path, std::string& bytes);
-// Writes through a symbolic link to the file it names; a replaced file keeps
-// its permission bits.
+// A replaced file keeps its permission bits (on Windows its hidden and
+// system marks); on Linux a symbolic link is written through to its file.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 // True when a file was removed; folders are never removed.
 bool DeleteFile(const std::string& path);

@@ -1,10 +1,11 @@
 #pragma once
-// Windows path text resolved to native paths the way Wine does it: a drive
-// letter through the prefix's dosdevices, "\" and "/" both separating,
+// Linux: Windows path text resolved to native paths the way Wine does it: a
+// drive letter through the prefix's dosdevices, "\" and "/" both separating,
 // repeated separators collapsed, each component matched without regard to
 // case. A native absolute path (starting with "/") is used as it is when
 // it exists; otherwise its backslashes separate components as well, so that
 // a host folder joined with "\" and a file name still finds the file.
+// Windows: path text is the native path; the file system does all of that.
 
 #include <string>
 
@@ -23,11 +24,14 @@ bool WildcardMatch(const std::string& name, const std::string& pattern);
 
 // True when something matches the path, whose last component may hold
 // wildcards: ordinary visible files, and folders as well when includeFolders.
-// Names starting with "." are hidden, as Wine shows them.
+// A path ending in a separator names the folder itself. Hidden are names
+// starting with ".", as Wine shows them, and on Windows files marked hidden
+// or system.
 bool AnyMatch(const std::string& path, bool includeFolders);
 
 // The canonical native path of an existing file or folder (links and ".."
-// resolved), "" when nothing exists there.
+// resolved; on Windows the short 8.3 form where the file system keeps one),
+// "" when nothing exists there.
 std::string CanonicalPath(const std::string& path);
 
 }  // namespace platform

@@ -8,7 +8,7 @@ namespace platform {
 std::string ExecutableFolder();
 
 // $XDG_CONFIG_HOME/kvpm, or ~/.config/kvpm, for settings that cannot live
-// beside the program.
+// beside the program; %APPDATA%\kvpm on Windows.
 std::string UserConfigFolder();
 
 // True when a file can be created in the folder.

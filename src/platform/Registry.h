@@ -1,7 +1,8 @@
 #pragma once
-// The registry of a Wine prefix, read from its text files (system.reg for
-// HKLM). Key and value names match without regard to case; HKLM\Software
-// keys are looked for in the 32-bit view (Software\Wow6432Node) first.
+// Linux: the registry of a Wine prefix, read from its text files (system.reg
+// for HKLM). Windows: the system's registry, through the registry API. Key
+// and value names match without regard to case; keys are looked for in the
+// 32-bit view (HKLM\Software\Wow6432Node) first.
 
 #include <string>
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -62,7 +64,19 @@ void HideWhenDotted(const std::string& path) {
 
 }  // namespace
 
-FakePrefix::FakePrefix() = default;
+// The fake writes the registry and drive C: of the system it runs on, so it
+// runs only where that system is a throwaway one (a fresh Wine prefix, a
+// disposable virtual machine) and the caller says so.
+FakePrefix::FakePrefix() {
+  const char* throwaway = std::getenv("KVPM_TESTS_THROWAWAY_SYSTEM");
+  if (throwaway == nullptr || std::string(throwaway) != "1") {
+    std::fprintf(stderr,
+                 "These tests write HKLM\\Software and C:\\Games of the system they run on.\n"
+                 "Run them in a throwaway Wine prefix (make test-windows), or set\n"
+                 "KVPM_TESTS_THROWAWAY_SYSTEM=1 on a system that may be overwritten.\n");
+    std::exit(2);
+  }
+}
 
 FakePrefix::~FakePrefix() {
   platform::TestDrives().clear();
