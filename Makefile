@@ -1,5 +1,7 @@
 # The two commands: `make run` builds and starts the program, `make test`
-# builds and runs every test. Both first install what a fresh Debian machine lacks.
+# builds and runs every test, then again under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Both first install what a fresh Debian machine lacks.
+# `make fuzz` runs each fuzz target for FUZZ_SECONDS; `make bench` the benchmarks.
 
 BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -7,9 +9,12 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES   := cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev \
               libbenchmark-dev
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_TARGETS  := ini-lookup ini-write registry paths playlist-file
+FUZZ_SECONDS  ?= 30
 DEMO       := $(CURDIR)/$(BUILD)/demo-prefix
 
-.PHONY: all deps configure build run test demo bench clean
+.PHONY: all deps fuzz-deps configure build run test test-sanitizers demo bench fuzz clean
 
 all: build
 
@@ -43,14 +48,47 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	@$(MAKE) --no-print-directory test-windows-if-wine
+	@$(MAKE) --no-print-directory test-sanitizers
 
+# The whole suite again, Qt tests included (they run clean, leak checks
+# included), with every index of the standard containers checked too.
+test-sanitizers: deps
+	@[ -f $(BUILD)-asan/build.ninja ] || cmake -S . -B $(BUILD)-asan -G Ninja \
+	  -DCMAKE_BUILD_TYPE=Debug -DKVPM_SANITIZE=ON -DKVPM_BENCHMARKS=OFF \
+	  -DCMAKE_CXX_FLAGS="-O1 -D_GLIBCXX_ASSERTIONS"
+	cmake --build $(BUILD)-asan -j$(JOBS)
+	cd $(BUILD)-asan && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
+
+# The core's benchmarks, then the program's start-up to its shown window
+# against a bare Qt window (tools/window-timing.sh).
 bench: deps
-	cmake -S . -B $(BUILD)-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKVPM_GUI=OFF
-	cmake --build $(BUILD)-release -j$(JOBS) --target kvpm_bench
+	cmake -S . -B $(BUILD)-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKVPM_GUI=ON
+	cmake --build $(BUILD)-release -j$(JOBS) --target kvpm_bench kvpm kvpm_bare_window
 	./$(BUILD)-release/bench/kvpm_bench
+	BUILD=$(BUILD)-release tools/window-timing.sh
+
+# Each fuzz target for FUZZ_SECONDS (longer: make fuzz FUZZ_SECONDS=600), new
+# inputs kept in $(BUILD)-fuzz/corpus, a failing one in $(BUILD)-fuzz/.
+fuzz-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
+
+fuzz: deps fuzz-deps
+	@[ -f $(BUILD)-fuzz/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G Ninja \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVPM_FUZZ=ON -DKVPM_SANITIZE=ON -DKVPM_GUI=OFF \
+	  -DBUILD_TESTING=OFF -DKVPM_BENCHMARKS=OFF
+	cmake --build $(BUILD)-fuzz -j$(JOBS)
+	@for target in $(FUZZ_TARGETS); do \
+	  echo "Fuzzing $$target for $(FUZZ_SECONDS) s"; \
+	  mkdir -p $(BUILD)-fuzz/corpus/$$target && \
+	  ./$(BUILD)-fuzz/fuzz/fuzz-$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -print_final_stats=1 -artifact_prefix=$(BUILD)-fuzz/$$target- \
+	    $(BUILD)-fuzz/corpus/$$target fuzz/corpus/$$target > $(BUILD)-fuzz/$$target.log 2>&1; \
+	  status=$$?; grep '^stat::' $(BUILD)-fuzz/$$target.log; \
+	  if [ $$status != 0 ]; then tail -n 40 $(BUILD)-fuzz/$$target.log; exit 1; fi; \
+	done
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-release $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-asan $(BUILD)-fuzz $(WINDOWS_BUILD)
 
 # The core suite on Windows: cross-built with mingw-w64 and run under Wine in
 # a throwaway prefix. `make test` runs it whenever Wine is installed (CI
