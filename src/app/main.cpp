@@ -10,7 +10,9 @@ int main(int argc, char* argv[]) {
   Q_INIT_RESOURCE(kvpm);  // the icon, compiled into the Qt library
   QApplication::setApplicationName("KV Playlist Manager");
   QApplication::setDesktopFileName("kvpm");
-  QApplication::setWindowIcon(QIcon(":/kvpm.png"));
+  // Title bars and task bars show the icon small: decoding the 256-pixel one
+  // at every start costs more than the rest of the start-up sequence.
+  QApplication::setWindowIcon(QIcon(":/kvpm-64.png"));
 
   kvpm::MainWindow window;
   if (!window.Start(platform::ExecutableFolder())) return 0;
