@@ -6,67 +6,34 @@
 #include "platform/AsciiText.h"
 #include "platform/Environment.h"
 #include "platform/Files.h"
+#include "platform/RegistryPath.h"
 #include "platform/linux/WineRegistryText.h"
 
 namespace platform {
 
 namespace {
 
-// A value path taken apart: the registry file of its root key, the keys to
-// look in, in order, and the value's name ("" for the key's default value).
+// Where a value is looked for: the registry file of its root key, the keys
+// to look in, in order, and the value's name ("" for the key's default value).
 struct ValueAddress {
   std::string file;
   std::vector<std::string> keys;
   std::string valueName;
 };
 
-std::vector<std::string> SplitAtBackslashes(const std::string& path) {
-  std::vector<std::string> parts(1);
-  for (char c : path) {
-    if (c == '\\') {
-      parts.emplace_back();
-    } else {
-      parts.back() += c;
-    }
-  }
-  return parts;
-}
-
-std::string RootFile(const std::string& root) {
-  const std::string& prefix = CurrentEnvironment().prefix;
-  if (EqualNoCase(root, "HKLM") || EqualNoCase(root, "HKEY_LOCAL_MACHINE")) {
-    return prefix + "/system.reg";
-  }
-  if (EqualNoCase(root, "HKCU") || EqualNoCase(root, "HKEY_CURRENT_USER")) {
-    return prefix + "/user.reg";
-  }
-  return "";
-}
-
-std::string JoinKey(const std::vector<std::string>& names, std::size_t from) {
-  std::string key;
-  for (std::size_t i = from; i < names.size(); ++i) key += (key.empty() ? "" : "\\") + names[i];
-  return key;
-}
-
 std::optional<ValueAddress> Address(const std::string& path) {
-  std::vector<std::string> parts = SplitAtBackslashes(path);
-  ValueAddress address;
-  address.file = RootFile(parts.front());
-  if (address.file.empty() || parts.size() < 3) return std::nullopt;
-  address.valueName = parts.back();
-  std::vector<std::string> keyNames;
-  for (std::size_t i = 1; i + 1 < parts.size(); ++i) {
-    if (!parts[i].empty()) keyNames.push_back(parts[i]);
-  }
-  if (keyNames.empty()) return std::nullopt;
+  const std::optional<RegistryPath> parsed = ParseRegistryPath(path);
+  if (!parsed) return std::nullopt;
+  const bool machine = parsed->root == RegistryRoot::LocalMachine;
+  ValueAddress address{CurrentEnvironment().prefix + (machine ? "/system.reg" : "/user.reg"), {},
+                       parsed->valueName};
   // A 32-bit program on 64-bit Windows sees HKLM\Software through Wow6432Node.
-  const bool machine = address.file.ends_with("/system.reg");
-  if (machine && EqualNoCase(keyNames[0], "Software") &&
-      !(keyNames.size() > 1 && EqualNoCase(keyNames[1], "Wow6432Node"))) {
-    address.keys.push_back(keyNames[0] + "\\Wow6432Node\\" + JoinKey(keyNames, 1));
+  const std::vector<std::string>& names = parsed->keyNames;
+  if (machine && EqualNoCase(names[0], "Software") &&
+      !(names.size() > 1 && EqualNoCase(names[1], "Wow6432Node"))) {
+    address.keys.push_back(names[0] + "\\Wow6432Node\\" + parsed->Key(1));
   }
-  address.keys.push_back(JoinKey(keyNames, 0));
+  address.keys.push_back(parsed->Key());
   return address;
 }
 

@@ -2,35 +2,16 @@
 
 #include <cstdint>
 #include <optional>
-#include <vector>
 
-#include "platform/AsciiText.h"
+#include "platform/RegistryPath.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace platform {
 
 namespace {
 
-std::vector<std::string> SplitAtBackslashes(const std::string& path) {
-  std::vector<std::string> parts(1);
-  for (char c : path) {
-    if (c == '\\') {
-      parts.emplace_back();
-    } else {
-      parts.back() += c;
-    }
-  }
-  return parts;
-}
-
-HKEY RootKey(const std::string& root) {
-  if (EqualNoCase(root, "HKLM") || EqualNoCase(root, "HKEY_LOCAL_MACHINE")) {
-    return HKEY_LOCAL_MACHINE;
-  }
-  if (EqualNoCase(root, "HKCU") || EqualNoCase(root, "HKEY_CURRENT_USER")) {
-    return HKEY_CURRENT_USER;
-  }
-  return nullptr;
+HKEY RootKey(RegistryRoot root) {
+  return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
 std::string DataText(DWORD type, const std::string& data) {
@@ -88,16 +69,13 @@ std::optional<std::string> ValueText(HKEY root, const std::string& key, REGSAM v
 // A 32-bit program on 64-bit Windows sees the 32-bit view; a value that is
 // not there is looked for in the 64-bit view.
 std::string ReadRegistryText(const std::string& path) {
-  const std::vector<std::string> parts = SplitAtBackslashes(path);
-  const HKEY root = RootKey(parts.front());
-  if (root == nullptr || parts.size() < 3) return "";
-  std::string key;
-  for (std::size_t i = 1; i + 1 < parts.size(); ++i) {
-    if (!parts[i].empty()) key += (key.empty() ? "" : "\\") + parts[i];
-  }
-  if (key.empty()) return "";
+  const std::optional<RegistryPath> parsed = ParseRegistryPath(path);
+  if (!parsed) return "";
   for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-    if (std::optional<std::string> text = ValueText(root, key, view, parts.back())) return *text;
+    if (std::optional<std::string> text =
+            ValueText(RootKey(parsed->root), parsed->Key(), view, parsed->valueName)) {
+      return *text;
+    }
   }
   return "";
 }
