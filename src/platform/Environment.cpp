@@ -1,5 +1,7 @@
 #include "platform/Environment.h"
 
+#include <cstdlib>
+
 namespace platform {
 
 namespace {
@@ -10,6 +12,11 @@ Environment& Current() {
 }
 
 }  // namespace
+
+std::string EnvironmentVariable(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
 
 const Environment& CurrentEnvironment() { return Current(); }
 

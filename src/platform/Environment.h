@@ -14,6 +14,9 @@ struct Environment {
   std::string mountTable = "/proc/self/mounts";  // the host's mounted file systems
 };
 
+// The value of an environment variable; "" when it is not set.
+std::string EnvironmentVariable(const char* name);
+
 // $WINEPREFIX when set, else ~/.wine, as Wine itself decides; "" on Windows.
 std::string DefaultPrefix();
 

@@ -3,28 +3,17 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include <cstdlib>
-
 namespace platform {
 
-namespace {
-
-std::string VariableOrEmpty(const char* name) {
-  const char* value = std::getenv(name);
-  return value == nullptr ? std::string() : std::string(value);
-}
-
-}  // namespace
-
 std::string HomeFolder() {
-  std::string home = VariableOrEmpty("HOME");
+  std::string home = EnvironmentVariable("HOME");
   if (!home.empty()) return home;
   const passwd* entry = getpwuid(getuid());
   return entry != nullptr && entry->pw_dir != nullptr ? std::string(entry->pw_dir) : std::string();
 }
 
 std::string DefaultPrefix() {
-  std::string prefix = VariableOrEmpty("WINEPREFIX");
+  std::string prefix = EnvironmentVariable("WINEPREFIX");
   return prefix.empty() ? HomeFolder() + "/.wine" : prefix;
 }
 

@@ -18,9 +18,9 @@ std::string ExecutableFolder() {
 }
 
 std::string UserConfigFolder() {
-  const char* configHome = std::getenv("XDG_CONFIG_HOME");
+  const std::string configHome = EnvironmentVariable("XDG_CONFIG_HOME");
   // Relative values are invalid by the XDG rules and are ignored.
-  if (configHome != nullptr && configHome[0] == '/') return std::string(configHome) + "/kvpm";
+  if (configHome.starts_with('/')) return configHome + "/kvpm";
   return HomeFolder() + "/.config/kvpm";
 }
 

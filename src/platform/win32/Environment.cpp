@@ -1,22 +1,11 @@
 #include "platform/Environment.h"
 
-#include <cstdlib>
-
 namespace platform {
 
-namespace {
-
-std::string VariableOrEmpty(const char* name) {
-  const char* value = std::getenv(name);
-  return value == nullptr ? std::string() : std::string(value);
-}
-
-}  // namespace
-
 std::string HomeFolder() {
-  const std::string profile = VariableOrEmpty("USERPROFILE");
+  const std::string profile = EnvironmentVariable("USERPROFILE");
   if (!profile.empty()) return profile;
-  return VariableOrEmpty("HOMEDRIVE") + VariableOrEmpty("HOMEPATH");
+  return EnvironmentVariable("HOMEDRIVE") + EnvironmentVariable("HOMEPATH");
 }
 
 // Windows programs see the system itself, never a prefix.

@@ -1,7 +1,5 @@
 #include "platform/ProgramFolder.h"
 
-#include <cstdlib>
-
 #include "platform/Environment.h"
 #include "platform/win32/WindowsApi.h"
 
@@ -25,8 +23,8 @@ std::string ExecutableFolder() {
 
 // Windows keeps a user's program settings under %APPDATA%.
 std::string UserConfigFolder() {
-  const char* appData = std::getenv("APPDATA");
-  if (appData != nullptr && appData[0] != '\0') return std::string(appData) + "\\kvpm";
+  const std::string appData = EnvironmentVariable("APPDATA");
+  if (!appData.empty()) return appData + "\\kvpm";
   return HomeFolder() + "\\AppData\\Roaming\\kvpm";
 }
 
