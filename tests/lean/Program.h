@@ -1,0 +1,44 @@
+#pragma once
+// The program's state over a fake installation: the game with the archives
+// of every soundtrack but Quillan (2), and a program folder whose kvpm.ini
+// only turns the About window off. Tests change the installation, then Start.
+//
+//   class ReaderTest : public test::Program {};
+//   TEST_F(ReaderTest, ...) { prefix.CreateFile(Game("thememd.ini"), ...); Start(); ... }
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/Startup.h"
+#include "lean/FakeDialogs.h"
+#include "lean/FakePrefix.h"
+
+namespace kvpm::test {
+
+inline const char* const kArchives[] = {
+    "ecachethemeVM.mix",  "ecachethemeBR.mix", "ecachethemeSL.mix",  "ecachethemeTV.mix",
+    "ecachethemeOM.mix",  "ecachethemePW.mix", "ecachethemeHG.mix",  "thememd.mix",
+    "ecachethemeZEP.mix", "ecachethemeHGX.mix", "ecachethemeNW.mix", "ecachethemeUSER.mix"};
+
+class Program : public ::testing::Test {
+ protected:
+  Program() : programFolder(prefix.Root() + "/program") {
+    prefix.InstallGame();
+    for (const char* archive : kArchives) prefix.CreateFile(Game(archive));
+    WriteBytes(programFolder + "/kvpm.ini", "[General]\r\nShowDisclaimer=no\r\n");
+  }
+
+  StartupOutcome Start() { return InitialiseMainWindow(state, programFolder); }
+
+  // The Windows path of a file in the game folder, and its bytes.
+  static std::string Game(const std::string& name) { return kGameFolder + name; }
+  std::string GameBytes(const std::string& name) const { return ReadBytes(prefix.Native(Game(name))); }
+
+  FakePrefix prefix;
+  FakeDialogs dialogs;
+  MainState state{dialogs};
+  std::string programFolder;
+};
+
+}  // namespace kvpm::test
