@@ -31,6 +31,7 @@ TEST_P(WriteFaultsTest, TheFileIsOldOrNewAndTheUserIsToldWhatHappened) {
                                   &F::failRead, &F::failDelete};
   const std::string old = "[Themes]\r\n; an older file\r\n", done = "Custom playlist activated.";
   const std::string failed = "Error activating playlist.", saveFailed = "Error saving playlist to ";
+  static const std::string kNew = "C:\\Games\\new";  // beside the game, which goes with the test
   const std::string audio =
       "Could not update the game's audio settings in \"C:\\Games\\Korvale\\HGMD.INI\".";
   const auto activate = [this] { ActivatePlaylist(state); };
@@ -47,8 +48,8 @@ TEST_P(WriteFaultsTest, TheFileIsOldOrNewAndTheUserIsToldWhatHappened) {
       {Game("HGMD.INI"), "[Audio]\r\nIsScoreRepeat=yes ;loop\r\nIsScoreShuffle=no\r\n", activate,
        "[Audio]\r\nIsScoreRepeat=no\r\nIsScoreShuffle=yes\r\nInGameMusic=yes\r\n", true,
        {{done}, {audio, failed}, {audio, done}}},
-      {"C:\\new", "", [this] { dialogs.saveChoices = {"C:\\new"}; FileSaveAs(state); }, "", false,
-       {{}, {saveFailed + "\"C:\\new\"."}, {}}},
+      {kNew, "", [this] { dialogs.saveChoices = {kNew}; FileSaveAs(state); }, "", false,
+       {{}, {saveFailed + "\"C:\\Games\\new\"."}, {}}},
       // Failures to write kvpm.ini, the program's own business, are not told.
       {"", "", [this] {
          MainState firstStart{dialogs};
