@@ -19,7 +19,7 @@ namespace {
 using Texts = std::vector<std::string>;
 
 const std::string kUntitled = "New Playlist - KV Playlist Manager";
-const std::string kOption = "[KVPMINTR]\r\nOption=1\r\n";  // what makes a playlist file
+const std::string kOption = "[KVPMINTR]\r\nTrack=1\r\nOption=1\r\n";  // playlist file, bad Intro
 
 class PlaylistFilesTest : public test::Program {
  protected:
