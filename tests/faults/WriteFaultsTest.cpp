@@ -19,8 +19,6 @@
 namespace kvpm {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 class WriteFaultsTest : public test::Program,
                         public ::testing::WithParamInterface<std::tuple<int, int>> {};
 
@@ -40,7 +38,7 @@ TEST_P(WriteFaultsTest, TheFileIsOldOrNewAndTheUserIsToldWhatHappened) {
     std::function<void()> act;
     std::string written;  // "" for the playlist's theme file text
     bool readFaultKeepsOld;
-    Texts told[3];  // when all goes well (a failing deletion too), on a write and a read fault
+    std::vector<std::string> told[3];  // when all goes well (failDelete too), on write/read faults
   };
   const File files[] = {
       {Game("thememd.ini"), old, activate, "", false, {{done}, {failed}, {done}}},

@@ -46,9 +46,8 @@ TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
   std::filesystem::remove(prefix.Native(Game("ecachethemeNW.mix")));  // Nightward (12) not here
   Start();
   const std::string mine = "C:\\a", list = "\r\n\r\nQuillan\r\nKorvale: Nightward";
-  // Tracks of Quillan (2) and of Nightward and a Custom Score of Nightward.
   const std::string mixed = kOption + "[Themes]\r\n6=x\r\n39=x\r\n159=x\r\n160=x\r\n172=x\r\n" +
-                            "[KVPMSCOR]\r\nSoundtrack=12\r\nTrack=4\r\nOption=3\r\n";
+                            "[KVPMSCOR]\r\nSoundtrack=12\r\nTrack=4\r\nOption=3\r\n";  // 2's, 12's
   const std::string untouched = "1 9/2|1 9/5|1 9/9 10", huge(10 << 20, '9');
   struct Case { std::string file, path, playlist, message = ""; };  // playlist "" for unchanged
   const Case cases[] = {
