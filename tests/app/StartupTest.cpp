@@ -1,116 +1,113 @@
-#include "app/Startup.h"
+// Start-up: the game is found or the program ends, and the window opens with the active
+// playlist, the game's audio switches, kvpm.ini's settings and, on a first start, About.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
-#include "support/FakeDialogs.h"
-#include "support/FakePrefix.h"
-#include "support/PlaylistRules.h"
-#include "support/TempFolder.h"
+#include "lean/Program.h"
+#include "settings/Settings.h"
 
 namespace kvpm {
 namespace {
 
-using testing::FakeDialogs;
-using testing::FakePrefix;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteBytes;
+using test::FakePrefix, test::kBaseGameKey, test::kExpansionKey, test::kCompilationKey;
 
-const char* const kGameSettings = "C:\\Games\\Korvale\\HGMD.INI";
+const std::string kKv = test::kGameFolder, kSuite = "C:\\Anthology", kGone = "C:\\x\\gone.exe";
+const std::string kNoBase = "Harrowgate is not installed! Please install Harrowgate.";
+const std::string kUpdate = "The KV Playlist Manager requires version 1.001 of Korvale.\r\n"
+                            "Please update your installation of Korvale.";
+const std::string kOwn = "[Themes]\n214=x\n[KVPMINTR]\nOption=1\n[KVPMOPTS]\nShuffle=no\nMusic=";
 
-class StartupTest : public ::testing::Test {
- protected:
-  StartupTest() { prefix.InstallGame(); }
-
-  StartupOutcome Start() { return InitialiseMainWindow(state, program.Native()); }
-
-  std::filesystem::path SettingsPath() const { return program.Path() / "kvpm.ini"; }
-
-  FakePrefix prefix;
-  TempFolder program;
-  FakeDialogs dialogs;
-  MainState state{dialogs};
-};
-
-// Without the fixture's installation: on Windows the registry is the
-// system's own, so a second, empty prefix could not hide the first.
-TEST(StartupWithoutGameTest, NothingIsReadOrWritten) {
-  FakePrefix prefix;
-  TempFolder program;
-  FakeDialogs dialogs;
-  MainState state{dialogs};
-  EXPECT_EQ(InitialiseMainWindow(state, program.Native()), StartupOutcome::EndProgram);
-  EXPECT_EQ(dialogs.Texts(),
-            std::vector<std::string>{"Harrowgate is not installed! Please install Harrowgate."});
-  EXPECT_FALSE(std::filesystem::exists(program.Path() / "kvpm.ini"));
+void Hg(FakePrefix& p, const std::string& exe) { p.SetValue(kBaseGameKey, "InstallPath", exe); }
+void Kv(FakePrefix& p, const std::string& exe) { p.SetValue(kExpansionKey, "InstallPath", exe); }
+void Version(FakePrefix& p, unsigned v) { p.SetValue(kExpansionKey, "Version", v); }
+void Theme(FakePrefix& p, const std::string& bytes) { p.CreateFile(kKv + "thememd.ini", bytes); }
+void Audio(FakePrefix& p, const std::string& bytes) { p.CreateFile(kKv + "HGMD.INI", bytes); }
+// The compilation's keys for both games, naming the folder; the games are in kSuite.
+void Anthology(FakePrefix& p, const std::string& folder, bool archive = true) {
+  for (const auto& [game, exe] : {std::pair{"hg_", "Harrowgate.exe"}, {"kv_", "gamemd.exe"}}) {
+    p.SetValue(kCompilationKey, game + std::string("folder"), folder);
+    p.SetValue(kCompilationKey, game + std::string("executable"), exe);
+    p.CreateFile(kSuite + "\\" + exe);
+  }
+  if (archive) p.CreateFile(kSuite + "\\expandmd01.mix");
 }
 
-TEST_F(StartupTest, FirstStartShowsTheAboutWindowOnceAndRemembersIt) {
-  EXPECT_EQ(Start(), StartupOutcome::ShowWindowAndAbout);
-  EXPECT_FALSE(state.controls.enabled);
-  const std::string settings = ReadBytes(SettingsPath());
-  EXPECT_NE(settings.find("\r\nShowDisclaimer=no\r\n\r\n[RecentFiles]\r\n"), std::string::npos)
-      << settings;
-
-  FakeDialogs secondDialogs;
-  MainState second{secondDialogs};
-  EXPECT_EQ(InitialiseMainWindow(second, program.Native()), StartupOutcome::ShowWindow);
-  EXPECT_TRUE(second.controls.enabled);
-  EXPECT_EQ(ReadBytes(SettingsPath()), settings);
-}
-
-TEST_F(StartupTest, ShowDisclaimerValues) {
-  const std::vector<std::pair<std::string, StartupOutcome>> cases = {
-      {"ShowDisclaimer=no ;seen it\r\n", StartupOutcome::ShowWindow},
-      {"ShowDisclaimer=FALSE\r\n", StartupOutcome::ShowWindow},
-      {"ShowDisclaimer=0\r\n", StartupOutcome::ShowWindow},
-      {"ShowDisclaimer=maybe\r\n", StartupOutcome::ShowWindowAndAbout},
-      {"", StartupOutcome::ShowWindowAndAbout},
+TEST(StartupTest, TheProgramEndsOrOpensItsWindowAsTheInstallationAndKvpmIniSay) {
+  const std::string untitled = " New Playlist - KV Playlist Manager ";
+  struct Case {
+    std::function<void(FakePrefix&)> setup;  // changes to the installed game, all archives there
+    std::string general, message;  // kvpm.ini's [General] lines ("-": no kvpm.ini)
+    // Game folder (+: compilation's), caption, menu_disable, Music, Shuffle, playlist read,
+    // MaxRecentFiles, AllowHG/KVDeletion, SaveKVLNames, About in front.
+    std::string window, after = "";  // kvpm.ini's [General] afterwards, "" for unchanged
   };
-  for (const auto& [line, outcome] : cases) {
-    WriteBytes(SettingsPath(), "[General]\r\nMaxRecentFiles=4\r\n" + line + "\r\n[RecentFiles]\r\n");
-    FakeDialogs caseDialogs;
-    MainState caseState{caseDialogs};
-    EXPECT_EQ(InitialiseMainWindow(caseState, program.Native()), outcome) << line;
-    if (outcome == StartupOutcome::ShowWindowAndAbout) {
-      // The key is rewritten, or added at the end of its section.
-      EXPECT_EQ(ReadBytes(SettingsPath()),
-                "[General]\r\nMaxRecentFiles=4\r\nShowDisclaimer=no\r\n\r\n[RecentFiles]\r\n")
-          << line;
+  const Case cases[] = {
+      {[](auto& p) { Hg(p, kGone); }, "", kNoBase, ""},
+      {[](auto& p) { Hg(p, ""); Anthology(p, "C:\\Elsewhere"); }, "", kNoBase, ""},
+      {[](auto& p) { Kv(p, kKv + "nothing.exe"); }, "",
+       "Korvale is not installed! Please install Korvale", kKv + "n"},
+      {[](auto& p) { Version(p, 65536u); }, "", kUpdate, kKv},
+      {[](auto& p) { std::filesystem::remove(p.Native(kKv + "expandmd01.mix")); }, "", kUpdate,
+       kKv},
+      {[](auto& p) { Kv(p, ""); Anthology(p, kSuite, false); }, "", kUpdate, kSuite + "+"},
+      {[](auto& p) { Kv(p, kGone); Anthology(p, kSuite); Version(p, 65536u); },  // no version asked
+       "ShowDisclaimer=FALSE\r\nMaxRecentFiles= ;-\r\nAllowHGDeletion=y\r\nAllowKVDeletion=\r\n",
+       "", kSuite + "+" + untitled + "011 4nnn"},
+      {[](auto& p) { Kv(p, ""); Anthology(p, kSuite + "\\"); }, "ShowDisclaimer=no\r\n",
+       "", kSuite + "\\+" + untitled + "011 4nnn"},
+      {[](auto& p) { Hg(p, kGone); Anthology(p, kSuite); Theme(p, kOwn + "no"); },
+       "ShowDisclaimer=no ;seen\r\nMaxRecentFiles=6 ;how many\r\nAllowHGDeletion=YES ;button\r\n"
+       "AllowKVDeletion=true\r\nSaveKVLNames=1", "", kKv + " KV Playlist Manager 100 read 6yyy"},
+      // The game's audio settings win over the active playlist's.
+      {[](auto& p) { Theme(p, kOwn + "1"); Audio(p, "[Audio]\nIsScoreShuffle=1\nInGameMusic=0"); },
+       "ShowDisclaimer=maybe", "", kKv + " KV Playlist Manager 101 read 4nnn About",
+       "ShowDisclaimer=no"},
+      {[](auto& p) { Theme(p, "[Themes]\r\n214=x"); Audio(p, "[audio]\nInGameMusic=loud"); },
+       "MaxRecentFiles=2\r\n\r\n[RecentFiles]\r\n",
+       "A non-KVPM <thememd.ini> file has been detected. This file is probably part of a mod.\r\n"
+       "Please note that any existing <thememd.ini> file will be overwritten when Activating a "
+       "custom playlist.", kKv + untitled + "100 2nnn About",
+       "MaxRecentFiles=2\r\nShowDisclaimer=no\r\n\r\n[RecentFiles]\r\n"},
+      {[](FakePrefix&) {}, "-", "", kKv + untitled + "011 0nnn About"},  // a first start
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    FakePrefix prefix;
+    prefix.InstallGame();
+    for (const char* archive : test::kArchives) prefix.CreateFile(kKv + archive);
+    c.setup(prefix);
+    const std::string program = prefix.Root() + "/program", settings = program + "/kvpm.ini";
+    test::WriteBytes(settings, "[General]\r\n" + c.general);
+    if (c.general == "-") std::filesystem::remove(settings);
+    test::FakeDialogs user;
+    MainState started{user};
+    const StartupOutcome outcome = InitialiseMainWindow(started, program);
+    const WindowControls& window = started.controls;
+    EXPECT_EQ(user.texts, c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
+    EXPECT_EQ(started.gameFolder + (started.compilationInstall ? "+" : "") +
+                  (outcome == StartupOutcome::EndProgram ? "" : " " + window.caption + " " +
+                  "01"[window.menu_disable.enabled] + std::to_string(window.cboxMusic.value) +
+                  std::to_string(window.cboxShuffle.value) +
+                  (started.trackSelected[13][1] ? " read " : " ") +
+                  std::to_string(started.maxRecentFiles) + "ny"[started.allowHgDeletion] +
+                  "ny"[started.allowKvDeletion] + "ny"[started.saveKvlNames]) +
+                  (window.enabled || outcome != StartupOutcome::ShowWindowAndAbout ? "" : " About"),
+              c.window);
+    if (c.general != "-") {
+      EXPECT_EQ(test::ReadBytes(settings),
+                "[General]\r\n" + (c.after.empty() ? c.general : c.after));
     }
   }
 }
 
-TEST_F(StartupTest, WindowShowsANewPlaylistOfTheExpansion) {
-  Start();
-  EXPECT_EQ(state.themeFile, "C:\\Games\\Korvale\\thememd.ini");
-  EXPECT_EQ(state.settingsFile, program.Native() + "\\kvpm.ini");
-  EXPECT_EQ(state.controls.caption, "New Playlist - KV Playlist Manager");
-  EXPECT_EQ(state.controls.comboSoundtrack.items.at(state.controls.comboSoundtrack.selectedIndex).data, 9);
-  EXPECT_EQ(state.controls.lstTracks.items.size(), 10u);
-  EXPECT_EQ(state.controls.lstTracks.currentIndex, -1);
-  EXPECT_EQ(state.dialogSave.initialFolder, program.Native());
-  EXPECT_FALSE(state.controls.menu_disable.enabled);
-  EXPECT_EQ(state.controls.cboxMusic.value, Ticked);
-  EXPECT_EQ(state.controls.cboxShuffle.value, Ticked);
-  EXPECT_TRUE(testing::PlaylistRulesHold(state));
-  EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(StartupTest, GameAudioSettingsSetTheSwitches) {
-  prefix.CreateFile(kGameSettings, "[Audio]\r\nIsScoreShuffle=yes\r\nInGameMusic=no\r\n");
-  Start();
-  EXPECT_EQ(state.controls.cboxShuffle.value, Ticked);
-  EXPECT_EQ(state.controls.cboxMusic.value, Unticked);
-}
-
-TEST_F(StartupTest, MissingOrUnrecognisedAudioValuesClearTheSwitches) {
-  prefix.CreateFile("C:\\Games\\Korvale\\hgmd.ini", "[audio]\nInGameMusic=loud\n");
-  Start();
-  EXPECT_EQ(state.controls.cboxShuffle.value, Unticked);
-  EXPECT_EQ(state.controls.cboxMusic.value, Unticked);
+TEST(MaxRecentFilesTest, TheLeadingNumberRoundedHalfToEvenAndClamped) {
+  const std::pair<std::string, int> cases[] = {{"12", 9}, {"-3", 0}, {"2.5", 2}, {"3.5", 4},
+      {"0.5", 0}, {"abc", 0}, {"", 0}, {"+5", 5}, {".6", 1}, {" 7 files", 7}, {"1 2", 9},
+      {"8.49", 8}, {"1e1", 9}, {"1e400", 9}, {"-1e400", 0}, {"1e-400", 0}, {"inf", 0}, {".", 0}};
+  for (const auto& [text, expected] : cases) EXPECT_EQ(ParseMaxRecentFiles(text), expected) << text;
 }
 
 }  // namespace
