@@ -2,60 +2,44 @@
 
 #include <string>
 
+#include "util/DisplayText.h"
 #include "util/TovrikStandardFunctions.h"
 
-namespace kvpm::testing {
+namespace kvpm::test {
 namespace {
 
 using namespace TovrikStandardFunctions;
 
-TEST(InvalidFileNameCharsTest, IsTheNineCharactersSeparatedByBlanks) {
+TEST(PathHelpersTest, AValidPathIsADriveAndComponentsWithoutInvalidCharacters) {
+  for (const char* valid : {"C:\\", "C:\\Games\\Korvale\\", "C:\\My Games\\gamemd.exe", "1:\\x"}) {
+    EXPECT_TRUE(IsValidPath(valid)) << valid;
+  }
+  for (const char* invalid :
+       {"", "C:", "C:\\Games\\\\Korvale\\", "Games\\Korvale", "\\Games", "C:/Games",
+        "C:\\Games/Korvale", "C:\\user*.wav", "C:\\a?b", "C:\\a\"b", "C:\\a|b", "C:\\a<b>",
+        "*:\\x", "CD:\\x"}) {
+    EXPECT_FALSE(IsValidPath(invalid)) << invalid;
+  }
   EXPECT_EQ(InvalidFileNameChars(), "\\ / : * ? \" < > |");
-  EXPECT_EQ(InvalidFileNameChars().size(), 17u);
+  EXPECT_EQ(RemoveChars("C:\\a*b?c d/e", InvalidFileNameChars()), "Cabc de");
+  EXPECT_EQ(RemoveChars("aAbBa", "a"), "AbB");
 }
 
-TEST(RemoveCharsTest, RemovesEveryListedCharacterButTheBlank) {
-  EXPECT_EQ(RemoveChars("a*b?c d", InvalidFileNameChars()), "abc d");
-  EXPECT_EQ(RemoveChars("C:\\x/y", InvalidFileNameChars()), "Cxy");
-  EXPECT_EQ(RemoveChars("aAbB", "a"), "AbB");
-  EXPECT_EQ(RemoveChars("", "abc"), "");
-}
-
-TEST(IsValidPathTest, AcceptsADriveAndCleanComponents) {
-  EXPECT_TRUE(IsValidPath("C:\\"));
-  EXPECT_TRUE(IsValidPath("C:\\Games\\Korvale\\"));
-  EXPECT_TRUE(IsValidPath("C:\\Games\\Korvale\\gamemd.exe"));
-  EXPECT_TRUE(IsValidPath("1:\\x"));  // the drive need not be a letter
-  EXPECT_TRUE(IsValidPath("C:\\My Games\\a b"));
-}
-
-TEST(IsValidPathTest, RejectsEverythingElse) {
-  EXPECT_FALSE(IsValidPath(""));
-  EXPECT_FALSE(IsValidPath("C:"));
-  EXPECT_FALSE(IsValidPath("C:\\Games\\\\Korvale\\"));
-  EXPECT_FALSE(IsValidPath("Games\\Korvale"));
-  EXPECT_FALSE(IsValidPath("\\Games"));
-  EXPECT_FALSE(IsValidPath("C:/Games"));
-  EXPECT_FALSE(IsValidPath("C:\\Games/Korvale"));
-  EXPECT_FALSE(IsValidPath("C:\\user*.wav"));
-  EXPECT_FALSE(IsValidPath("C:\\a?b"));
-  EXPECT_FALSE(IsValidPath("C:\\a\"b"));
-  EXPECT_FALSE(IsValidPath("C:\\a|b"));
-  EXPECT_FALSE(IsValidPath("*:\\x"));
-  EXPECT_FALSE(IsValidPath("CD:\\x"));
-}
-
-TEST(SplitPathTest, SplitsAtTheLastSeparator) {
+TEST(PathHelpersTest, SplitPathCutsAtTheLastBackslashElseTheLastSlash) {
   struct Case {
     std::string path, name, folder;
+  } const cases[] = {
+      {"C:\\Games\\Korvale\\thememd.ini", "thememd.ini", "C:\\Games\\Korvale"},
+      {"C:\\Games\\Korvale\\", "Korvale", "C:\\Games"},
+      {"thememd.ini", "thememd.ini", ""},
+      {"\\thememd.ini", "thememd.ini", ""},
+      {"C:\\a/b\\c/d", "c/d", "C:\\a/b"},
+      {"/home/user/list.kvl", "list.kvl", "/home/user"},
+      {"/home/user/", "user", "/home"},
+      {"C:\\Games\\\\", "", "C:\\Games"},
+      {"", "", ""},
   };
-  for (const Case& c :
-       {Case{"C:\\Games\\Korvale\\thememd.ini", "thememd.ini", "C:\\Games\\Korvale"},
-        Case{"C:\\Games\\Korvale\\", "Korvale", "C:\\Games"},
-        Case{"thememd.ini", "thememd.ini", ""}, Case{"\\thememd.ini", "thememd.ini", ""},
-        Case{"C:\\a/b\\c/d", "c/d", "C:\\a/b"},
-        Case{"/home/user/list.kvl", "list.kvl", "/home/user"}, Case{"/home/user/", "user", "/home"},
-        Case{"C:\\Games\\\\", "", "C:\\Games"}, Case{"C:", "C:", ""}, Case{"", "", ""}}) {
+  for (const Case& c : cases) {
     std::string name = "unset", folder = "unset";
     SplitPath(c.path, name, folder);
     EXPECT_EQ(name, c.name) << c.path;
@@ -64,18 +48,25 @@ TEST(SplitPathTest, SplitsAtTheLastSeparator) {
   }
 }
 
-TEST(JoinPathTest, AddsOneBackslashWhereNeeded) {
-  EXPECT_EQ(JoinPath("C:\\Games\\Korvale\\", "thememd.ini", ""), "C:\\Games\\Korvale\\thememd.ini");
-  EXPECT_EQ(JoinPath("C:\\Games\\Korvale", "thememd.ini", ""), "C:\\Games\\Korvale\\thememd.ini");
-  EXPECT_EQ(JoinPath("C:\\Games", "Korvale", "thememd.ini"), "C:\\Games\\Korvale\\thememd.ini");
-  EXPECT_EQ(JoinPath("C:\\Games", "Korvale\\", "thememd.ini"), "C:\\Games\\Korvale\\thememd.ini");
-  EXPECT_EQ(JoinPath("", "Korvale", "thememd.ini"), "Korvale\\thememd.ini");
-  EXPECT_EQ(JoinPath("C:\\Games", "", "thememd.ini"), "C:\\Games\\thememd.ini");
-  EXPECT_EQ(JoinPath("C:\\Games", "\\Korvale", "\\x"), "C:\\Games\\\\Korvale\\\\x");
-  EXPECT_EQ(JoinPath("", "", ""), "");
+TEST(PathHelpersTest, JoinPathAddsABackslashOnlyWhereOneIsMissing) {
+  struct Case {
+    std::string folder, subFolder, fileName, joined;
+  } const cases[] = {
+      {"C:\\Games\\Korvale\\", "thememd.ini", "", "C:\\Games\\Korvale\\thememd.ini"},
+      {"C:\\Games\\Korvale", "thememd.ini", "", "C:\\Games\\Korvale\\thememd.ini"},
+      {"C:\\Games", "Korvale", "thememd.ini", "C:\\Games\\Korvale\\thememd.ini"},
+      {"C:\\Games", "Korvale\\", "thememd.ini", "C:\\Games\\Korvale\\thememd.ini"},
+      {"", "Korvale", "thememd.ini", "Korvale\\thememd.ini"},
+      {"C:\\Games", "", "thememd.ini", "C:\\Games\\thememd.ini"},
+      {"C:\\Games", "\\Korvale", "\\x", "C:\\Games\\\\Korvale\\\\x"},
+      {"", "", "", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(JoinPath(c.folder, c.subFolder, c.fileName), c.joined) << c.joined;
+  }
 }
 
-TEST(ParseYesNoTest, KnowsSixWordsWithoutRegardToCase) {
+TEST(PathHelpersTest, ParseYesNoKnowsSixWordsWithoutRegardToCase) {
   for (const char* yes : {"yes", "Yes", "YES", "true", "TRUE", "1"}) {
     EXPECT_TRUE(ParseYesNo(yes, false)) << yes;
   }
@@ -88,5 +79,23 @@ TEST(ParseYesNoTest, KnowsSixWordsWithoutRegardToCase) {
   }
 }
 
+TEST(DisplayTextTest, ValidUtf8StaysAndOtherBytesAreWindows1252) {
+  struct Case {
+    std::string bytes, shown;
+  } const cases[] = {
+      {"caf\xC3\xA9 \xE6\xBC\xA2 \xF0\x9F\x98\x80", "caf\xC3\xA9 \xE6\xBC\xA2 \xF0\x9F\x98\x80"},
+      {"caf\xE9", "caf\xC3\xA9"},
+      {"\x80 5 \x9F", "\xE2\x82\xAC 5 \xC5\xB8"},
+      {"\x93q\x94", "\xE2\x80\x9Cq\xE2\x80\x9D"},
+      {"\x81", "\xEF\xBF\xBD"},                                 // unassigned in the code page
+      {"\xC3", "\xC3\x83"},                                     // cut sequence
+      {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                         // overlong
+      {"\xE0\x9F\xBF", "\xC3\xA0\xC5\xB8\xC2\xBF"},             // overlong in three bytes
+      {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},         // surrogate
+      {"\xF4\x90\x80\x80", "\xC3\xB4\xEF\xBF\xBD\xE2\x82\xAC\xE2\x82\xAC"},  // above U+10FFFF
+  };
+  for (const Case& c : cases) EXPECT_EQ(DisplayUtf8(c.bytes), c.shown) << c.shown;
+}
+
 }  // namespace
-}  // namespace kvpm::testing
+}  // namespace kvpm::test

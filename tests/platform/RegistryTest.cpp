@@ -1,0 +1,49 @@
+#include "platform/Registry.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "lean/FakePrefix.h"
+#include "util/TovrikStandardFunctions.h"
+
+namespace kvpm::test {
+namespace {
+
+// A 32-bit program sees HKLM\Software through Wow6432Node first; a value
+// missing there comes from the plain key.
+TEST(RegistryTest, ValuesComeFromThe32BitViewFirstByNamesOfAnyCase) {
+  FakePrefix prefix;
+  prefix.SetValue(kExpansionKey, "InstallPath", "C:\\32-bit \"view\"\\");
+  prefix.SetValue(kExpansionKey, "Version", 65537u);
+  prefix.SetValue(kExpansionKey, "Big", 0x8000000au);
+  prefix.SetValue(kExpansionKey, "", "the default value");
+  prefix.SetValue("Software\\Tallowmere\\Korvale", "InstallPath", "plain");
+  prefix.SetValue("Software\\Tallowmere\\Korvale", "OnlyPlain", "plain only");
+  struct Case {
+    std::string path, text;
+  } const cases[] = {
+      {"HKLM\\SOFTWARE\\Tallowmere\\Korvale\\InstallPath", "C:\\32-bit \"view\"\\"},
+      {"hklm\\software\\TALLOWMERE\\korvale\\installpath", "C:\\32-bit \"view\"\\"},
+      {"HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Tallowmere\\Korvale\\InstallPath",
+       "C:\\32-bit \"view\"\\"},
+      {"HKLM\\SOFTWARE\\Tallowmere\\Korvale\\OnlyPlain", "plain only"},
+      {"HKLM\\SOFTWARE\\Tallowmere\\Korvale\\Version", "65537"},
+      {"HKLM\\SOFTWARE\\\\Tallowmere\\Korvale\\Big", "2147483658"},
+      {"HKLM\\SOFTWARE\\Tallowmere\\Korvale\\", "the default value"},
+      {"HKLM\\SOFTWARE\\Tallowmere\\Korvale\\Missing", ""},
+      {"HKLM\\SOFTWARE\\Tallowmere\\Harrowgate\\InstallPath", ""},
+      {"HKCR\\SOFTWARE\\Tallowmere\\Korvale\\Version", ""},
+      {"HKLM\\Version", ""},
+      {"HKLM", ""},
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(platform::ReadRegistryText(c.path), c.text) << c.path;
+
+  using TovrikStandardFunctions::ReadRegistryValue;
+  EXPECT_EQ(ReadRegistryValue("HKLM\\SOFTWARE\\Tallowmere\\Korvale\\Version", "none"), "65537");
+  EXPECT_EQ(ReadRegistryValue("HKLM\\SOFTWARE\\Tallowmere\\Korvale\\Missing", "none"), "none");
+}
+
+}  // namespace
+}  // namespace kvpm::test
