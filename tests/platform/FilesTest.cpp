@@ -41,13 +41,11 @@ TEST_F(FilesTest, ReadWholeFileGivesTheBytesOrTellsMissingFromUnreadable) {
     std::string path;
     ReadStatus status;
     std::string bytes;
-  } const cases[] = {
-      {"C:\\Files\\THEME.INI", ReadStatus::Ok, bytes},
-      {"C:\\Files\\missing.ini", ReadStatus::Missing, ""},
-      {"C:\\Files\\missing\\theme.ini", ReadStatus::Missing, ""},
-      {"Q:\\theme.ini", ReadStatus::Missing, ""},
-      {"C:\\Files", ReadStatus::Unreadable, ""},
-  };
+  } const cases[] = {{"C:\\Files\\THEME.INI", ReadStatus::Ok, bytes},
+                     {"C:\\Files\\missing.ini", ReadStatus::Missing, ""},
+                     {"C:\\Files\\missing\\theme.ini", ReadStatus::Missing, ""},
+                     {"Q:\\theme.ini", ReadStatus::Missing, ""},
+                     {"C:\\Files", ReadStatus::Unreadable, ""}};
   for (const Case& c : cases) {
     std::string read = "stale";
     EXPECT_EQ(platform::ReadWholeFile(c.path, read), c.status) << c.path;
@@ -55,19 +53,15 @@ TEST_F(FilesTest, ReadWholeFileGivesTheBytesOrTellsMissingFromUnreadable) {
   }
 }
 
-TEST_F(FilesTest, WriteWholeFileReplacesAFileWholeAndLeavesNothingElse) {
+TEST_F(FilesTest, WholeFilesAreReplacedOrDeletedAndNothingIsLeftBeside) {
+  prefix.CreateFolder("C:\\Files\\sub");
   EXPECT_TRUE(platform::WriteWholeFile("C:\\Files\\theme.ini", "first"));
   EXPECT_TRUE(platform::WriteWholeFile("C:\\files\\Theme.ini", "second"));
   EXPECT_EQ(ReadBytes(prefix.Native("C:\\Files\\theme.ini")), "second");
   EXPECT_FALSE(platform::WriteWholeFile("C:\\Files\\missing\\theme.ini", "x"));
-  EXPECT_FALSE(platform::WriteWholeFile("C:\\Files", "x"));
+  EXPECT_FALSE(platform::WriteWholeFile("C:\\Files\\sub", "x"));
   EXPECT_FALSE(platform::WriteWholeFile("Q:\\theme.ini", "x"));
-  EXPECT_EQ(Names(), std::vector<std::string>{"theme.ini"});
-}
-
-TEST_F(FilesTest, DeleteFileRemovesFilesButNoFolder) {
-  prefix.CreateFile("C:\\Files\\theme.ini");
-  prefix.CreateFolder("C:\\Files\\sub");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"sub", "theme.ini"}));
   EXPECT_TRUE(platform::DeleteFile("C:\\Files\\THEME.ini"));
   EXPECT_FALSE(platform::DeleteFile("C:\\Files\\theme.ini"));
   EXPECT_FALSE(platform::DeleteFile("C:\\Files\\sub"));
@@ -86,16 +80,14 @@ TEST_F(FilesTest, CopyFileReplacingCopiesInChunksWithProgressOrNothing) {
   EXPECT_EQ(ReadBytes(prefix.Native("C:\\Files\\ecachethemeHG.mix")), archive);
   const std::uint64_t total = archive.size();
   EXPECT_EQ(steps, (decltype(steps){{1 << 20, total}, {2 << 20, total}, {total, total}}));
-
   prefix.CreateFile("C:\\Files\\empty.mix");
   EXPECT_TRUE(platform::CopyFileReplacing("C:\\Files\\empty.mix", "C:\\Files\\copy.mix", nullptr));
   EXPECT_EQ(ReadBytes(prefix.Native("C:\\Files\\copy.mix")), "");
   EXPECT_FALSE(platform::CopyFileReplacing("C:\\Files\\missing.mix", "C:\\Files\\x.mix", nullptr));
   EXPECT_FALSE(platform::CopyFileReplacing("C:\\Files", "C:\\Files\\x.mix", nullptr));
-  EXPECT_FALSE(
-      platform::CopyFileReplacing("C:\\Files\\theme.mix", "C:\\Files\\no\\x.mix", nullptr));
-  EXPECT_EQ(Names(), (std::vector<std::string>{"copy.mix", "ecachethemeHG.mix", "empty.mix",
-                                               "theme.mix"}));
+  EXPECT_FALSE(platform::CopyFileReplacing("C:\\Files\\theme.mix", "C:\\Files\\no\\x.mix", nullptr));
+  EXPECT_EQ(Names(),
+            (std::vector<std::string>{"copy.mix", "ecachethemeHG.mix", "empty.mix", "theme.mix"}));
 }
 
 TEST_F(FilesTest, TheProgramFolderHoldsTheProgramAndAWritableFolderKeepsNoProbe) {

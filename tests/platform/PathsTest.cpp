@@ -1,10 +1,11 @@
+#include "platform/Paths.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "lean/FakePrefix.h"
 #include "platform/AsciiText.h"
-#include "platform/Paths.h"
 #include "util/TovrikStandardFunctions.h"
 
 namespace kvpm::test {
@@ -16,9 +17,10 @@ using TovrikStandardFunctions::PathExists;
 class PathsTest : public ::testing::Test {
  protected:
   PathsTest() {
-    prefix.CreateFile("C:\\Games\\Korvale\\gamemd.exe");
-    prefix.CreateFile("C:\\Games\\Korvale\\User01.WAV");
-    prefix.CreateFile("C:\\Games\\Sounds\\.hidden.wav");
+    for (const char* file : {"C:\\Games\\Korvale\\gamemd.exe", "C:\\Games\\Korvale\\User01.WAV",
+                             "C:\\Games\\Sounds\\.hidden.wav"}) {
+      prefix.CreateFile(file);
+    }
     prefix.CreateFolder("C:\\Games\\Sounds\\folder.wav");
     prefix.CreateFolder("C:\\Games\\.hidden");
   }
@@ -32,33 +34,19 @@ TEST_F(PathsTest, PathExistsCountsVisibleFilesAndWithTheFolderFlagFoldersOfValid
     std::string path;
     bool folderFlag, exists;
   } const cases[] = {
-      {"C:\\Games\\Korvale\\gamemd.exe", false, true},
-      {"c:\\GAMES\\korvale\\GAMEMD.EXE", false, true},
-      {"C:/Games//Korvale\\\\gamemd.exe", false, true},
-      {"C:\\Games\\Korvale\\user*.wav", false, true},
-      {"C:\\Games\\Korvale\\USER??.wav", false, true},
-      {"C:\\Games\\Korvale\\user?.wav", false, false},
-      {"C:\\Games\\*\\gamemd.exe", false, false},
-      {"C:\\Games\\Sounds\\*.wav", false, false},
-      {"C:\\Games\\Sounds\\.hidden.wav", false, false},
-      {"C:\\Games\\Sounds\\folder.wav", false, false},
-      {"C:\\Games\\Korvale", false, false},
-      {"C:\\Games\\Korvale\\", false, false},
-      {"C:\\Games\\Korvale\\missing.exe", false, false},
-      {"Q:\\Games\\Korvale\\gamemd.exe", false, false},
-      {"", false, false},
-      {"C:\\Games\\Korvale\\gamemd.exe", true, true},
-      {"C:\\Games\\Sounds\\folder.wav", true, true},
-      {"C:\\games\\korvale\\", true, true},
-      {"C:\\", true, true},
-      {"C:", true, false},
-      {"C:\\Games\\\\Korvale\\", true, false},
-      {"C:/Games/Korvale", true, false},
-      {"C:\\Games\\Korvale\\user*.wav", true, false},
-      {"C:\\Games\\Korvale\\gamemd.exe\\", true, false},
-      {"C:\\Games\\.hidden", true, false},
-      {"C:\\Games\\.hidden\\", true, false},
-  };
+      {"C:\\Games\\Korvale\\gamemd.exe", false, true}, {"c:\\GAMES\\korvale\\GAMEMD.EXE", false, true},
+      {"C:/Games//Korvale\\\\gamemd.exe", false, true}, {"C:\\Games\\Korvale\\user*.wav", false, true},
+      {"C:\\Games\\Korvale\\USER??.wav", false, true}, {"C:\\Games\\Korvale\\user?.wav", false, false},
+      {"C:\\Games\\*\\gamemd.exe", false, false}, {"C:\\Games\\Sounds\\*.wav", false, false},
+      {"C:\\Games\\Sounds\\.hidden.wav", false, false}, {"C:\\Games\\Sounds\\folder.wav", false, false},
+      {"C:\\Games\\Korvale", false, false}, {"C:\\Games\\Korvale\\", false, false},
+      {"C:\\Games\\Korvale\\missing.exe", false, false}, {"Q:\\Games\\gamemd.exe", false, false},
+      {"", false, false}, {"C:\\Games\\Korvale\\gamemd.exe", true, true},
+      {"C:\\Games\\Sounds\\folder.wav", true, true}, {"C:\\games\\korvale\\", true, true},
+      {"C:\\", true, true}, {"C:", true, false}, {"C:\\Games\\\\Korvale\\", true, false},
+      {"C:/Games/Korvale", true, false}, {"C:\\Games\\Korvale\\user*.wav", true, false},
+      {"C:\\Games\\Korvale\\gamemd.exe\\", true, false}, {"C:\\Games\\.hidden", true, false},
+      {"C:\\Games\\.hidden\\", true, false}};
   for (const Case& c : cases) {
     EXPECT_EQ(PathExists(c.path, c.folderFlag), c.exists) << c.path << " " << c.folderFlag;
   }
@@ -81,12 +69,11 @@ TEST(WildcardMatchTest, StarIsAnyRunAndQuestionMarkAnyOneCharacterOfAnyCase) {
   struct Case {
     std::string name, pattern;
     bool matches;
-  } const cases[] = {
-      {"USER.WAV", "user*.wav", true}, {"user.wav.wav", "user*.wav", true},
-      {"user.wave", "user*.wav", false}, {"myuser1.wav", "user*.wav", false},
-      {"Caf\xe9", "caf?", true}, {"", "*", true}, {"", "?", false}, {"ab", "a**b*", true},
-      {"abcabd", "*abd", true}, {std::string(200, 'a'), std::string(30, '*') + "b", false},
-  };
+  } const cases[] = {{"USER.WAV", "user*.wav", true}, {"user.wav.wav", "user*.wav", true},
+                     {"user.wave", "user*.wav", false}, {"myuser1.wav", "user*.wav", false},
+                     {"Caf\xe9", "caf?", true}, {"", "*", true}, {"", "?", false},
+                     {"ab", "a**b*", true}, {"abcabd", "*abd", true},
+                     {std::string(200, 'a'), std::string(30, '*') + "b", false}};
   for (const Case& c : cases) {
     EXPECT_EQ(platform::WildcardMatch(c.name, c.pattern), c.matches) << c.name << " " << c.pattern;
   }

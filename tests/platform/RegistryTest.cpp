@@ -20,29 +20,23 @@ TEST(RegistryTest, ValuesComeFromThe32BitViewFirstByNamesOfAnyCase) {
   prefix.SetValue(kExpansionKey, "", "the default value");
   prefix.SetValue("Software\\Tallowmere\\Korvale", "InstallPath", "plain");
   prefix.SetValue("Software\\Tallowmere\\Korvale", "OnlyPlain", "plain only");
+  const std::string key = "HKLM\\SOFTWARE\\Tallowmere\\Korvale\\";
   struct Case {
     std::string path, text;
   } const cases[] = {
-      {"HKLM\\SOFTWARE\\Tallowmere\\Korvale\\InstallPath", "C:\\32-bit \"view\"\\"},
+      {key + "InstallPath", "C:\\32-bit \"view\"\\"},
       {"hklm\\software\\TALLOWMERE\\korvale\\installpath", "C:\\32-bit \"view\"\\"},
       {"HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Tallowmere\\Korvale\\InstallPath",
        "C:\\32-bit \"view\"\\"},
-      {"HKLM\\SOFTWARE\\Tallowmere\\Korvale\\OnlyPlain", "plain only"},
-      {"HKLM\\SOFTWARE\\Tallowmere\\Korvale\\Version", "65537"},
-      {"HKLM\\SOFTWARE\\\\Tallowmere\\Korvale\\Big", "2147483658"},
-      {"HKLM\\SOFTWARE\\Tallowmere\\Korvale\\", "the default value"},
-      {"HKLM\\SOFTWARE\\Tallowmere\\Korvale\\Missing", ""},
-      {"HKLM\\SOFTWARE\\Tallowmere\\Harrowgate\\InstallPath", ""},
-      {"HKCR\\SOFTWARE\\Tallowmere\\Korvale\\Version", ""},
-      {"HKLM\\Version", ""},
-      {"HKLM", ""},
-      {"", ""},
-  };
+      {key + "OnlyPlain", "plain only"}, {key + "Version", "65537"},
+      {"HKLM\\SOFTWARE\\\\Tallowmere\\Korvale\\Big", "2147483658"}, {key, "the default value"},
+      {key + "Missing", ""}, {"HKLM\\SOFTWARE\\Tallowmere\\Harrowgate\\InstallPath", ""},
+      {"HKCR\\SOFTWARE\\Tallowmere\\Korvale\\Version", ""}, {"HKLM\\Version", ""},
+      {"HKLM", ""}, {"", ""}};
   for (const Case& c : cases) EXPECT_EQ(platform::ReadRegistryText(c.path), c.text) << c.path;
 
-  using TovrikStandardFunctions::ReadRegistryValue;
-  EXPECT_EQ(ReadRegistryValue("HKLM\\SOFTWARE\\Tallowmere\\Korvale\\Version", "none"), "65537");
-  EXPECT_EQ(ReadRegistryValue("HKLM\\SOFTWARE\\Tallowmere\\Korvale\\Missing", "none"), "none");
+  EXPECT_EQ(TovrikStandardFunctions::ReadRegistryValue(key + "Version", "none"), "65537");
+  EXPECT_EQ(TovrikStandardFunctions::ReadRegistryValue(key + "Missing", "none"), "none");
 }
 
 }  // namespace

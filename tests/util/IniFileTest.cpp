@@ -14,59 +14,46 @@ using TovrikStandardFunctions::WriteIniValue;
 
 const std::string kFile = "C:\\Settings\\kvpm.ini";
 
-struct ReadCase {
-  std::string bytes, section, key, expected;
-};
-
 class IniFileTest : public ::testing::Test {
  protected:
   IniFileTest() { prefix.CreateFolder("C:\\Settings"); }
 
-  // Each file is read with the default "default".
-  void ExpectReads(std::initializer_list<ReadCase> cases) {
-    for (const ReadCase& c : cases) {
-      SCOPED_TRACE(c.bytes);
-      prefix.CreateFile(kFile, c.bytes);
-      EXPECT_EQ(ReadIniValue(c.section, c.key, kFile, "default"), c.expected);
-    }
+  std::string Read(const std::string& bytes, const std::string& section, const std::string& key) {
+    prefix.CreateFile(kFile, bytes);
+    return ReadIniValue(section, key, kFile, "default");
   }
   std::string Bytes() const { return ReadBytes(prefix.Native(kFile)); }
 
   FakePrefix prefix;
 };
 
-TEST_F(IniFileTest, ValuesLoseTheirCommentAndBlanksAndAreCutTo254Characters) {
-  ExpectReads({
-      {"[Options]\r\nAllowHGDeletion=yes ;button allows removal of HG soundtrack file\r\n",
-       "Options", "AllowHGDeletion", "yes"},
-      {"[S]\r\nK=;nothing but comment\r\n", "S", "K", "default"},
-      {"[S]\r\nK=Rock;Roll;Pop\r\n", "S", "K", "Rock"},
-      {"[S]\nK=\n", "S", "K", "default"},
-      {"[S]\nK=   \t \n", "S", "K", "default"},
-      {"[S]\nK =  two words \t\n", "S", "K", "two words"},
-      {"[S]\nK=Caf\xe9 \xc3\xa9 \"quoted\"\n", "S", "K", "Caf\xe9 \xc3\xa9 \"quoted\""},
-      {"[S]\nK=" + std::string(300, 'x') + "\n", "S", "K", std::string(254, 'x')},
-      {"[S]\nK=" + std::string(250, 'y') + "   ;c" + std::string(40, 'z'), "S", "K",
-       std::string(250, 'y')},
-      {"[S]\nK=" + std::string(253, 'w') + "  tail\n", "S", "K", std::string(253, 'w')},
-  });
+TEST_F(IniFileTest, AValueLosesItsCommentAndBlanksAfterItsCutTo254Characters) {
+  struct Case {
+    std::string value, read;
+  } const cases[] = {
+      {"yes ;button allows removal of HG soundtrack file", "yes"}, {";all comment", "default"},
+      {"Rock;Roll;Pop", "Rock"}, {"", "default"}, {" \t ", "default"}, {" two  words \t", "two  words"},
+      {"Caf\xe9 \xc3\xa9 \"quoted\"", "Caf\xe9 \xc3\xa9 \"quoted\""},
+      {std::string(300, 'x'), std::string(254, 'x')},
+      {std::string(250, 'y') + "   ;c" + std::string(40, 'z'), std::string(250, 'y')},
+      {std::string(253, 'w') + "  tail", std::string(253, 'w')}};
+  for (const Case& c : cases) EXPECT_EQ(Read("[S]\r\nK=" + c.value + "\r\n", "S", "K"), c.read);
 }
 
 TEST_F(IniFileTest, TheFirstSectionAndKeyOfANameWinWithoutRegardToCaseOrBlanks) {
-  ExpectReads({
+  struct Case {
+    std::string bytes, section, key, read;
+  } const cases[] = {
       {"[RecentFiles]\nFile1=a.kvl\n", "RECENTFILES", "file1", "a.kvl"},
-      {"  [INTRO] ;Sound was Quarn\r\n\tSound = THEME:Intro \r\n", "INTRO", "Sound", "THEME:Intro"},
+      {"  [INTRO] ;was Quarn\r\n\tSound = THEME:Intro \r\n", "INTRO", "Sound", "THEME:Intro"},
       {"[ Spaced ]\r\nKey=v\r\n", " Spaced\t", " Key ", "v"},
       {"[S]\nKey=first\nKey=second\n[s]\nKey=other\nLater=later\n", "S", "Key", "first"},
       {"[S]\nKey=first\n[s]\nLater=later\n", "S", "Later", "default"},
       {"Key=outside\n[S]\njust text\n=no key\n[broken\nKey=in S\n", "S", "Key", "in S"},
-      {"[S]\n=no key\n", "S", "", "default"},
-      {"[S]\r\nA=1\r\nB=2", "S", "B", "2"},
-      {"[S]\nA=1\nB=2\n", "S", "B", "2"},
-      {"\xEF\xBB\xBF[Options]\r\nMaxRecentFiles=4\r\n", "Options", "MaxRecentFiles", "4"},
-      {"[S]\nKey=1\n", "Other", "Key", "default"},
-      {"[S]\nKey=1\n", "S", "Other", "default"},
-  });
+      {"[S]\n=no key\n", "S", "", "default"}, {"[S]\r\nA=1\r\nB=2", "S", "B", "2"},
+      {"\xEF\xBB\xBF[Options]\nMax=4\n", "Options", "Max", "4"},
+      {"[S]\nKey=1\n", "Other", "Key", "default"}, {"[S]\nKey=1\n", "S", "Other", "default"}};
+  for (const Case& c : cases) EXPECT_EQ(Read(c.bytes, c.section, c.key), c.read) << c.bytes;
   EXPECT_EQ(ReadIniValue("S", "Key", "C:\\Settings\\missing.ini", "missing"), "missing");
   EXPECT_EQ(ReadIniValue("S", "Key", "C:\\Settings", "folder"), "folder");
 }
@@ -79,23 +66,19 @@ TEST_F(IniFileTest, AWriteChangesOneLineAndKeepsEveryOtherByte) {
        "[Options]\r\nsavekvlnames=yes\r\nMax=4\r\n"},
       {"[S]\n  Key = old\n", "S", "Key", " new ", "[S]\nKey= new \n"},
       {"[S]\nKey=old", "S", "Key", "new", "[S]\nKey=new"},
-      {"[A]\r\nX=1\r\n\r\n\r\n[B]\r\nY=2\r\n", "a", "Z", "3",
-       "[A]\r\nX=1\r\nZ=3\r\n\r\n\r\n[B]\r\nY=2\r\n"},
+      {"[A]\r\nX=1\r\n\r\n\r\n[B]\r\n", "a", "Z", "3", "[A]\r\nX=1\r\nZ=3\r\n\r\n\r\n[B]\r\n"},
       {"[A]\n\n[B]\nY=2\n", "A", "Z", "3", "[A]\nZ=3\n\n[B]\nY=2\n"},
       {"[A]\r\nX=1", "A", "Z", "3", "[A]\r\nX=1\r\nZ=3\r\n"},
       {"\xEF\xBB\xBF[A]\nX=1\n", "A", "Z", "3", "\xEF\xBB\xBF[A]\nX=1\nZ=3\n"},
       {"[A]\nX=1\n[B]\n[a]\nZ=old\n", "A", "Z", "new", "[A]\nX=1\nZ=new\n[B]\n[a]\nZ=old\n"},
-      {"[A]\r\nX=1\r\n", "RecentFiles", "1", "C:\\a.kvl", "[A]\r\nX=1\r\n[RecentFiles]\r\n1=C:\\a.kvl\r\n"},
-      {"[A]\nX=1", "B", "Y", "2", "[A]\nX=1\n[B]\nY=2\n"},
-      {"", "B", "Y", "2", "[B]\r\nY=2\r\n"},
-      {"; \xe9\xff\r\n[Audio]  ; own\r\n\tVolume = 0.75  \r\nRepeat=no\r\nUnknown\r\n\r\n[Video]\nN=\xe9\n",
+      {"[A]\r\nX=1\r\n", "Recent", "1", "C:\\a.kvl", "[A]\r\nX=1\r\n[Recent]\r\n1=C:\\a.kvl\r\n"},
+      {"[A]\nX=1", "B", "Y", "2", "[A]\nX=1\n[B]\nY=2\n"}, {"", "B", "Y", "2", "[B]\r\nY=2\r\n"},
+      {"; \xe9\r\n[Audio] ;own\r\n\tVol = 0.7  \r\nRepeat=no\r\nOdd\r\n\r\n[Video]\nN=\xff\n",
        "Audio", "Repeat", "yes",
-       "; \xe9\xff\r\n[Audio]  ; own\r\n\tVolume = 0.75  \r\nRepeat=yes\r\nUnknown\r\n\r\n[Video]\nN=\xe9\n"},
-  };
+       "; \xe9\r\n[Audio] ;own\r\n\tVol = 0.7  \r\nRepeat=yes\r\nOdd\r\n\r\n[Video]\nN=\xff\n"}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.before);
     prefix.CreateFile(kFile, c.before);
-    EXPECT_TRUE(WriteIniValue(c.section, c.key, c.value, kFile));
+    EXPECT_TRUE(WriteIniValue(c.section, c.key, c.value, kFile)) << c.before;
     EXPECT_EQ(Bytes(), c.after);
   }
   std::filesystem::remove(prefix.Native(kFile));
@@ -106,17 +89,12 @@ TEST_F(IniFileTest, AWriteChangesOneLineAndKeepsEveryOtherByte) {
 TEST_F(IniFileTest, EntriesThatWouldBreakTheFileAreRefused) {
   struct Case {
     std::string section, key, value;
-  } const cases[] = {
-      {"S", "Key", "new\r\nInjected=1"}, {"S", "Key", "new\rx"}, {"S\n[T]", "Key", "v"},
-      {"S", "Key\nX", "v"}, {"S", "Key=x", "v"}, {"S", " ", "v"}, {"S", " [T]", "v"},
-      {"S]", "Key", "v"}, {" ", "Key", "v"},
-  };
-  const std::string before = "[S]\r\nKey=old\r\n";
-  prefix.CreateFile(kFile, before);
-  for (const Case& c : cases) {
-    EXPECT_FALSE(WriteIniValue(c.section, c.key, c.value, kFile)) << c.section << c.key << c.value;
-  }
-  EXPECT_EQ(Bytes(), before);
+  } const cases[] = {{"S", "Key", "new\r\nInjected=1"}, {"S", "Key", "new\rx"}, {"S\n[T]", "K", "v"},
+                     {"S", "Key\nX", "v"}, {"S", "Key=x", "v"}, {"S", " ", "v"}, {"S", " [T]", "v"},
+                     {"S]", "Key", "v"}, {" ", "Key", "v"}};
+  prefix.CreateFile(kFile, "[S]\r\nKey=old\r\n");
+  for (const Case& c : cases) EXPECT_FALSE(WriteIniValue(c.section, c.key, c.value, kFile)) << c.key;
+  EXPECT_EQ(Bytes(), "[S]\r\nKey=old\r\n");
   EXPECT_FALSE(WriteIniValue("S", "Key", "v", "C:\\Settings\\missing\\kvpm.ini"));
   EXPECT_FALSE(std::filesystem::exists(prefix.Native("C:\\Settings\\missing")));
 }

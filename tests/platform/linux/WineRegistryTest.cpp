@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "lean/FakePrefix.h"
@@ -11,26 +11,12 @@ namespace {
 
 using platform::ReadRegistryText;
 
-// The system.reg of a real 64-bit Wine prefix with the game's keys in the
-// 32-bit view, unpacked once.
-const std::string& WineSample() {
-  static const std::string bytes = [] {
-    std::string unpacked;
-    FILE* pipe = popen("gzip -dc '" KVPM_FIXTURES_DIR "/wine-system.reg.gz'", "r");
-    char buffer[65536];
-    for (std::size_t n; pipe != nullptr && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-      unpacked.append(buffer, n);
-    }
-    if (pipe != nullptr) pclose(pipe);
-    return unpacked;
-  }();
-  return bytes;
-}
-
 TEST(WineRegistryTest, ARealPrefixAnswersAsA32BitProgramSeesIt) {
+  // The system.reg of a fresh 64-bit Wine prefix with the game's keys in the 32-bit view.
   FakePrefix prefix;
-  ASSERT_GT(WineSample().size(), 1000000u);
-  prefix.SetSystemReg(WineSample());
+  const std::string unpack =
+      "gzip -dc '" KVPM_FIXTURES_DIR "/wine-system.reg.gz' > '" + prefix.Root() + "/system.reg'";
+  ASSERT_EQ(std::system(unpack.c_str()), 0);
   const std::string stress = "HKLM\\SOFTWARE\\Tallowmere\\Stress Test\\";
   struct Case {
     std::string path, text;
@@ -40,45 +26,29 @@ TEST(WineRegistryTest, ARealPrefixAnswersAsA32BitProgramSeesIt) {
       {"HKLM\\SOFTWARE\\Morvane\\Morvane Games\\Velmora Anthology\\kv_folder",
        "C:\\Program Files (x86)\\Morvane Games\\Velmora Anthology\\Harrowgate"},
       {"HKLM\\System\\CurrentControlSet\\Control\\Class\\{4d36e968-e325-11ce-bfc1-08002be10318}"
-       "\\Class", "Display"},
-      {"HKLM\\Software\\Classes\\.chm\\", "chm.file"},
-      {stress, "default data v32"},
-      {stress + "Quote", "He said \"hi\" in C:\\Temp\\"},
-      {stress + "Tab", "a\tb"},
+       "\\Class",
+       "Display"},
+      {"HKLM\\Software\\Classes\\.chm\\", "chm.file"}, {stress, "default data v32"},
+      {stress + "Quote", "He said \"hi\" in C:\\Temp\\"}, {stress + "Tab", "a\tb"},
       {stress + "Install Path", "blank in the value name"},
       {stress + "Odd \"Name\"", "quote in the value name"},
       {stress + "NonAscii", "caf\xc3\xa9 \xe6\xbc\xa2\xe5\xad\x97 \xc3\xa9" "1 v32"},
-      {stress + "Expand", "%SystemRoot%\\system32\\x.dll"},
-      {stress + "DwordMax", "4294967295"},
-      {stress + "DwordZero", "0"},
-      {stress + "Empty", ""},
-      {stress + "Binary", ""},
-      {stress + "Multi", ""},
-      {stress + "Qword", ""},
-      {"HKLM\\Software\\Wow6432Node\\Wine\\Ports\\SymbolicLinkValue", ""},
-  };
+      {stress + "Expand", "%SystemRoot%\\system32\\x.dll"}, {stress + "DwordMax", "4294967295"},
+      {stress + "DwordZero", "0"}, {stress + "Empty", ""}, {stress + "Binary", ""},
+      {stress + "Multi", ""}, {stress + "Qword", ""},
+      {"HKLM\\Software\\Wow6432Node\\Wine\\Ports\\SymbolicLinkValue", ""}};
   for (const Case& c : cases) EXPECT_EQ(ReadRegistryText(c.path), c.text) << c.path;
 }
 
 TEST(WineRegistryTest, EscapesAndDataTypesOfWinesWriter) {
   struct Case {
     std::string data, text;
-  } const cases[] = {
-      {R"("a\0b")", "a"},
-      {R"("\a\b\e\f\n\r\t\v\q")", "\a\b\x1b\f\n\r\t\vq"},
-      {R"("\xd83d\xde00!\351")", "\xf0\x9f\x98\x80!\xc3\xa9"},
-      {R"("\xd83dx\xde00")", "\xef\xbf\xbdx\xef\xbf\xbd"},
-      {R"("\xd83d")", "\xef\xbf\xbd"},
-      {R"("\xzz")", "xzz"},
-      {R"("abc)", ""},
-      {R"("ends in \)", ""},
-      {"dword:1a", "26"},
-      {"dword:xyz", ""},
-      {"dword:1a;", ""},
-      {"dword:100000000", ""},
-      {"str(2):\"x\"", "x"},
-      {"hex:61,00", ""},
-  };
+  } const cases[] = {{R"("a\0b")", "a"}, {R"("\a\b\e\f\n\r\t\v\q")", "\a\b\x1b\f\n\r\t\vq"},
+                     {R"("\xd83d\xde00!\351")", "\xf0\x9f\x98\x80!\xc3\xa9"},
+                     {R"("\xd83dx\xde00")", "\xef\xbf\xbdx\xef\xbf\xbd"}, {R"("\xd83d")", "\xef\xbf\xbd"},
+                     {R"("\xzz")", "xzz"}, {R"("abc)", ""}, {R"("ends in \)", ""}, {"dword:1a", "26"},
+                     {"dword:xyz", ""}, {"dword:1a;", ""}, {"dword:100000000", ""},
+                     {"str(2):\"x\"", "x"}, {"hex:61,00", ""}};
   std::string reg = "[Software\\\\E] 1\n";
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     reg += "\"" + std::to_string(i) + "\"=" + cases[i].data + "\n";
