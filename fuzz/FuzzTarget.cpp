@@ -1,14 +1,12 @@
-// The entry point of one fuzz target: the property named KVPM_PROPERTY,
-// checked on every input; a broken rule aborts, so that libFuzzer keeps
-// the input.
+// One fuzz target: the property KVPM_PROPERTY on every input; a broken rule
+// aborts, so that libFuzzer keeps the input.
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
 #include "fuzz/Properties.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
   static kvpm::test::FakePrefix prefix;
   const std::string broken = kvpm::fuzz::CheckProperty(
       KVPM_PROPERTY, std::string_view(reinterpret_cast<const char*>(data), size), prefix);

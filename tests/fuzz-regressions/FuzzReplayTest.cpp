@@ -1,24 +1,20 @@
-// Every input that once broke a fuzz property, kept in
-// tests/fixtures/fuzz/<target>/, holds it now.
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string>
 
 #include "fuzz/Properties.h"
 
 namespace kvpm::test {
 namespace {
 
+// Each input that once broke a property, in tests/fixtures/fuzz/<target>/.
 TEST(FuzzReplayTest, EveryInputThatOnceBrokeAPropertyHoldsIt) {
-  for (const auto& entry :
-       std::filesystem::recursive_directory_iterator(KVPM_FIXTURES_DIR "/fuzz")) {
-    if (!entry.is_regular_file() || entry.path().filename().string().starts_with(".")) continue;
+  const std::filesystem::path kept = KVPM_FIXTURES_DIR "/fuzz";
+  for (const auto& input : std::filesystem::recursive_directory_iterator(kept)) {
+    if (!input.is_regular_file() || input.path().filename().string().starts_with(".")) continue;
     FakePrefix prefix;
-    const std::string target = entry.path().parent_path().filename().string();
-    EXPECT_EQ(fuzz::CheckProperty(target, ReadBytes(entry.path().string()), prefix), "")
-        << entry.path();
+    const std::string target = input.path().parent_path().filename().string();
+    EXPECT_EQ(fuzz::CheckProperty(target, ReadBytes(input.path().string()), prefix), "") << input;
   }
 }
 
