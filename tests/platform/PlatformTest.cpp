@@ -1,5 +1,4 @@
-// The platform layer's promises that hold on both systems, through the fake
-// prefix's registry values, files and CD drives.
+// The platform layer's promises that hold on both systems.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +6,6 @@
 #include <map>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "lean/FakePrefix.h"
@@ -15,7 +13,6 @@
 #include "platform/Drives.h"
 #include "platform/Files.h"
 #include "platform/ProgramFolder.h"
-#include "platform/Registry.h"
 #include "util/TovrikStandardFunctions.h"
 
 namespace kvpm::test {
@@ -23,33 +20,27 @@ namespace {
 
 namespace fs = std::filesystem;
 namespace tsf = TovrikStandardFunctions;
+using Pairs = std::initializer_list<std::pair<std::string, std::string>>;
 
-// A 32-bit program sees HKLM\Software through Wow6432Node first; a value
-// missing there comes from the plain key.
+// A 32-bit program sees HKLM\Software through Wow6432Node first, then the plain key.
 TEST(RegistryTest, ValuesComeFromThe32BitViewFirstByNamesOfAnyCase) {
   FakePrefix prefix;
-  prefix.SetValue(kExpansionKey, "InstallPath", "C:\\32-bit \"view\"\\");
+  const std::string path = "C:\\32-bit \"view\"\\", key = "HKLM\\SOFTWARE\\Tallowmere\\Korvale\\";
+  prefix.SetValue(kExpansionKey, "InstallPath", path);
   prefix.SetValue(kExpansionKey, "Version", 65537u);
   prefix.SetValue(kExpansionKey, "", "the default value");
   prefix.SetValue("Software\\Tallowmere\\Korvale", "InstallPath", "plain");
   prefix.SetValue("Software\\Tallowmere\\Korvale", "OnlyPlain", "plain only");
-  const std::string key = "HKLM\\SOFTWARE\\Tallowmere\\Korvale\\";
-  struct Case {
-    std::string path, text;
-  } const cases[] = {
-      {key + "InstallPath", "C:\\32-bit \"view\"\\"},
-      {"HKEY_LOCAL_MACHINE\\software\\WOW6432NODE\\tallowmere\\korvale\\installpath",
-       "C:\\32-bit \"view\"\\"},
-      {key + "OnlyPlain", "plain only"}, {key, "the default value"}, {key + "Missing", ""},
-      {"HKLM\\SOFTWARE\\\\Tallowmere\\Korvale\\Version", "65537"},
-      {"HKCR\\SOFTWARE\\Tallowmere\\Korvale\\Version", ""}, {"HKLM\\Version", ""}, {"HKLM", ""}};
-  for (const Case& c : cases) EXPECT_EQ(platform::ReadRegistryText(c.path), c.text) << c.path;
-  EXPECT_EQ(tsf::ReadRegistryValue(key + "Version", "none"), "65537");
-  EXPECT_EQ(tsf::ReadRegistryValue(key + "Missing", "none"), "none");
+  for (const auto& [value, text] : Pairs{
+           {key + "InstallPath", path}, {key + "OnlyPlain", "plain only"},
+           {"HKEY_LOCAL_MACHINE\\software\\WOW6432NODE\\tallowmere\\korvale\\installpath", path},
+           {key, "the default value"}, {"HKLM\\SOFTWARE\\\\Tallowmere\\Korvale\\Version", "65537"},
+           {key + "Missing", "none"}, {"HKCR\\SOFTWARE\\Tallowmere\\Korvale\\Version", "none"},
+           {"HKLM\\Version", "none"}}) {
+    EXPECT_EQ(tsf::ReadRegistryValue(value, "none"), text) << value;
+  }
 }
 
-// Windows paths find files without regard to case, through either separator;
-// only the last component may hold wildcards.
 TEST(PathsTest, VisibleFilesExistAndHaveOneShortFormFoldersOnlyWithTheFolderFlag) {
   FakePrefix prefix;
   const std::string k = "C:\\Games\\Korvale\\", s = "C:\\Games\\Sounds\\";
@@ -58,19 +49,18 @@ TEST(PathsTest, VisibleFilesExistAndHaveOneShortFormFoldersOnlyWithTheFolderFlag
   }
   prefix.CreateFolder(s + "folder.wav");
   prefix.CreateFolder("C:\\Games\\.hidden");
-  struct Case {
-    std::string path;
-    bool exists, existsWithFolders;
-  } const cases[] = {{k + "gamemd.exe", true, true}, {"c:\\GAMES\\korvale\\GAMEMD.EXE", true, true},
-                     {"C:/Games//Korvale\\\\gamemd.exe", true, false}, {k + "u*.wav", true, false},
-                     {k + "USER??.wav", true, false}, {k + "user?.wav", false, false},
-                     {"C:\\Games\\*\\gamemd.exe", false, false}, {s + "*.wav", false, false},
-                     {s + ".hidden.wav", false, false}, {s + "folder.wav", false, true},
-                     {"C:\\games\\KORVALE\\", false, true}, {"C:\\Games\\Korvale", false, true},
-                     {"C:\\", false, true}, {"C:", false, false}, {"C:/Games/Korvale", false, false},
-                     {"C:\\Games\\\\Korvale\\", false, false}, {k + "gamemd.exe\\", false, false},
-                     {"C:\\Games\\.hidden", false, false}, {"C:\\Games\\.hidden\\", false, false},
-                     {k + "missing.exe", false, false}, {"Q:\\Games\\gamemd.exe", false, false}};
+  struct Case { std::string path; bool exists, existsWithFolders; };
+  const Case cases[] = {
+      {k + "gamemd.exe", true, true}, {"c:\\GAMES\\korvale\\GAMEMD.EXE", true, true},
+      {"C:/Games//Korvale\\\\gamemd.exe", true, false}, {k + "u*.wav", true, false},
+      {k + "USER??.wav", true, false}, {k + "user?.wav", false, false},
+      {"C:\\Games\\*\\gamemd.exe", false, false}, {s + "*.wav", false, false},
+      {s + ".hidden.wav", false, false}, {s + "folder.wav", false, true},
+      {"C:\\games\\KORVALE\\", false, true}, {"C:\\Games\\Korvale", false, true},
+      {"C:\\", false, true}, {"C:", false, false}, {"C:/Games/Korvale", false, false},
+      {"C:\\Games\\\\Korvale\\", false, false}, {k + "gamemd.exe\\", false, false},
+      {"C:\\Games\\.hidden", false, false}, {"C:\\Games\\.hidden\\", false, false},
+      {k + "missing.exe", false, false}, {"Q:\\Games\\gamemd.exe", false, false}};
   for (const Case& c : cases) {
     EXPECT_EQ(tsf::PathExists(c.path, false), c.exists) << c.path;
     EXPECT_EQ(tsf::PathExists(c.path, true), c.existsWithFolders) << c.path << " with folders";
@@ -100,22 +90,21 @@ class FilesTest : public ::testing::Test {
 };
 
 TEST_F(FilesTest, WholeFilesAreReadReplacedOrDeletedAndNothingIsLeftBeside) {
-  using platform::ReadStatus;
-  std::string bytes = "stale";
-  for (const auto& [path, status] :
-       {std::pair("C:\\Files\\none.ini", ReadStatus::Missing), {"C:\\Files\\no\\x", ReadStatus::Missing},
-        {"Q:\\x.ini", ReadStatus::Missing}, {"C:\\Files", ReadStatus::Unreadable}}) {
-    EXPECT_EQ(platform::ReadWholeFile(path, bytes), status) << path;
-    EXPECT_EQ(bytes, "");
-  }
+  const std::string bytes("a\0b\xff\r\n", 6);
+  std::string read = "stale";
+  EXPECT_EQ(platform::ReadWholeFile("C:\\Files\\no\\x.ini", read), platform::ReadStatus::Missing);
+  EXPECT_EQ(platform::ReadWholeFile("C:\\Files", read), platform::ReadStatus::Unreadable);
+  EXPECT_EQ(read, "");
   prefix.CreateFolder("C:\\Files\\sub");
   EXPECT_TRUE(platform::WriteWholeFile("C:\\Files\\theme.ini", "first"));
-  EXPECT_TRUE(platform::WriteWholeFile("C:\\files\\Theme.ini", std::string("a\0b\xff\r\n", 6)));
-  EXPECT_EQ(platform::ReadWholeFile("C:\\FILES\\theme.INI", bytes), ReadStatus::Ok);
-  EXPECT_EQ(bytes, std::string("a\0b\xff\r\n", 6));
+  EXPECT_TRUE(platform::WriteWholeFile("C:\\files\\Theme.ini", bytes));
+  EXPECT_EQ(platform::ReadWholeFile("C:\\FILES\\theme.INI", read), platform::ReadStatus::Ok);
+  EXPECT_EQ(read, bytes);
   for (const char* nowhere : {"C:\\Files\\no\\theme.ini", "C:\\Files\\sub", "Q:\\x.ini"}) {
     EXPECT_FALSE(platform::WriteWholeFile(nowhere, "x")) << nowhere;
   }
+  EXPECT_TRUE(platform::FolderWritable("C:\\Files"));
+  EXPECT_FALSE(platform::FolderWritable("C:\\Files\\theme.ini"));
   EXPECT_EQ(Names(), (std::set<std::string>{"sub", "theme.ini"}));
   platform::Faults().failDelete = true;
   EXPECT_FALSE(platform::DeleteFile("C:\\Files\\theme.ini"));
@@ -137,21 +126,10 @@ TEST_F(FilesTest, CopyFileReplacingCopiesInChunksWithProgressOrNothing) {
   EXPECT_EQ(ReadBytes(prefix.Native("C:\\Files\\copy.mix")), archive);
   const std::uint64_t n = archive.size();
   EXPECT_EQ(steps, (decltype(steps){{1 << 20, n}, {2 << 20, n}, {n, n}}));
-  for (const auto& [from, to] : {std::pair("missing", "x"), {"", "x"}, {"theme.mix", "no\\x"}}) {
-    EXPECT_FALSE(platform::CopyFileReplacing(std::string("C:\\Files\\") + from,
-                                             std::string("C:\\Files\\") + to, nullptr));
+  for (const auto& [from, to] : Pairs{{"missing", "x"}, {"", "x"}, {"theme.mix", "no\\x"}}) {
+    EXPECT_FALSE(platform::CopyFileReplacing("C:\\Files\\" + from, "C:\\Files\\" + to, nullptr));
   }
   EXPECT_EQ(Names(), (std::set<std::string>{"copy.mix", "theme.mix"}));
-}
-
-TEST_F(FilesTest, TheProgramFolderHoldsTheProgramAndAWritableFolderKeepsNoProbe) {
-  const fs::path folder = platform::ExecutableFolder();
-  EXPECT_TRUE(fs::exists(folder / "kvpm_tests") || fs::exists(folder / "kvpm_tests.exe"));
-  prefix.CreateFile("C:\\Files\\plain");
-  EXPECT_TRUE(platform::FolderWritable("C:\\Files"));
-  EXPECT_FALSE(platform::FolderWritable("C:\\Files\\plain"));
-  EXPECT_FALSE(platform::FolderWritable("C:\\Files\\missing"));
-  EXPECT_EQ(Names(), std::set<std::string>{"plain"});
 }
 
 TEST(DrivesTest, CdDrivesAreListedAndReadyWithADisc) {
