@@ -31,13 +31,13 @@ TEST(RegistryTest, ValuesComeFromThe32BitViewFirstByNamesOfAnyCase) {
   prefix.SetValue(kExpansionKey, "", "the default value");
   prefix.SetValue("Software\\Tallowmere\\Korvale", "InstallPath", "plain");
   prefix.SetValue("Software\\Tallowmere\\Korvale", "OnlyPlain", "plain only");
-  for (const auto& [value, text] : Pairs{
+  for (const auto& [valuePath, text] : Pairs{
            {key + "InstallPath", path}, {key + "OnlyPlain", "plain only"},
            {"HKEY_LOCAL_MACHINE\\software\\WOW6432NODE\\tallowmere\\korvale\\installpath", path},
            {key, "the default value"}, {"HKLM\\SOFTWARE\\\\Tallowmere\\Korvale\\Version", "65537"},
            {key + "Missing", "none"}, {"HKCR\\SOFTWARE\\Tallowmere\\Korvale\\Version", "none"},
            {"HKLM\\Version", "none"}}) {
-    EXPECT_EQ(tsf::ReadRegistryValue(value, "none"), text) << value;
+    EXPECT_EQ(tsf::ReadRegistryValue(valuePath, "none"), text) << valuePath;
   }
 }
 

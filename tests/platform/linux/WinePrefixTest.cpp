@@ -1,7 +1,9 @@
 // A Wine prefix: its text registry, dosdevices, the mount table, files and XDG.
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -68,15 +70,12 @@ TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
 }
 
 TEST_F(WinePrefixTest, DrivesAreTheLettersOfDosdevicesThenTheHostsOpticalMedia) {
-  for (const char* folder : {"cdrom", "media/KORVALE CD\\1", "media/dvd"}) {
+  for (const char* folder : {"cdrom", "media/KORVALE CD\\1", "media/dvd"})
     fs::create_directories(At(folder));
-  }
-  for (const char* device : {"d::", "com1", "1:", "ab:"}) {
+  for (const char* device : {"d::", "com1", "1:", "ab:"})
     fs::create_symlink("/dev/null", At("dosdevices/") + device);
-  }
-  for (const auto& [letter, target] : {std::pair('z', "/"), {'D', "../cdrom"}, {'e', "../none"}}) {
+  for (const auto& [letter, target] : {std::pair('z', "/"), {'D', "../cdrom"}, {'e', "../none"}})
     prefix.AddDrive(letter, target);
-  }
   prefix.SetValue("Software\\Wine\\Drives", "d:", "cdrom");
   prefix.SetValue("Software\\Wine\\Drives", "E:", "CDROM");
   prefix.SetMountTable("/dev/sda1 / ext4 rw 0 0\n/dev/sr0 " + At("media/KORVALE\\040CD\\1341") +
@@ -94,13 +93,11 @@ TEST_F(WinePrefixTest, DrivesAreTheLettersOfDosdevicesThenTheHostsOpticalMedia) 
 
 // A native path (from a file dialog) is taken literally when it exists.
 TEST_F(WinePrefixTest, WindowsPathsResolveThroughDosdevicesComponentByComponent) {
-  for (const char* file : {"HGMD.INI", "hgmd.ini", "Hgmd.ini"}) {
-    prefix.CreateFile("C:\\Games\\Korvale\\" + std::string(file));
-  }
+  for (const char* f : {"HGMD.INI", "hgmd.ini", "Hgmd.ini"})
+    prefix.CreateFile("C:\\Games\\Korvale\\" + std::string(f));
   WriteBytes(At("odd\\name"), "");
-  for (const auto& [letter, target] : {std::pair('q', "/none"), {'z', "/"}, {'1', "/"}}) {
+  for (const auto& [letter, target] : {std::pair('q', "/none"), {'z', "/"}, {'1', "/"}})
     prefix.AddDrive(letter, target);
-  }
   const std::string korvale = drive + "/Games/Korvale/";
   for (const auto& [path, native] : Pairs{
       {"C:/games//KORVALE\\\\HGMD.INI", korvale + "HGMD.INI"},
@@ -136,19 +133,21 @@ TEST_F(WinePrefixTest, LinksAreFollowedAndAReplacedFileKeepsItsPermissionBits) {
 
 TEST_F(WinePrefixTest, ThePrefixAndTheSettingsFolderFollowWineAndXdg) {
   const char* const names[] = {"HOME", "WINEPREFIX", "XDG_CONFIG_HOME"};
-  std::string saved[3];
-  for (int i = 0; i < 3; ++i) saved[i] = platform::EnvironmentVariable(names[i]);
+  const std::string user = getpwuid(getuid())->pw_dir;  // the home without $HOME
+  std::string old[3];
+  for (int i = 0; i < 3; ++i) old[i] = platform::EnvironmentVariable(names[i]);
   struct Case { const char* values[3]; std::string prefix, settings; };
   const Case cases[] = {
       {{"/home/a", "/games/prefix", "/cfg"}, "/games/prefix", "/cfg/kvpm"},
       {{"/home/a", "", "relative"}, "/home/a/.wine", "/home/a/.config/kvpm"},
-      {{"/home/a", nullptr, nullptr}, "/home/a/.wine", "/home/a/.config/kvpm"}};
+      {{nullptr, nullptr, nullptr}, user + "/.wine", user + "/.config/kvpm"}};
   for (const Case& c : cases) {
     for (int i = 0; i < 3; ++i) c.values[i] ? setenv(names[i], c.values[i], 1) : unsetenv(names[i]);
     EXPECT_EQ(platform::DefaultPrefix(), c.prefix);
     EXPECT_EQ(platform::UserConfigFolder(), c.settings);
   }
-  for (int i = 0; i < 3; ++i) setenv(names[i], saved[i].c_str(), 1);
+  for (int i = 0; i < 3; ++i)
+    old[i].empty() ? unsetenv(names[i]) : setenv(names[i], old[i].c_str(), 1);
 }
 
 }  // namespace
