@@ -45,10 +45,11 @@ TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
       {"HKLM\\Software\\Classes\\.chm\\", "chm.file"}, {s, "default data v32"},
       {s + "NonAscii", "caf\xc3\xa9 \xe6\xbc\xa2\xe5\xad\x97 \xc3\xa9" "1 v32"}, {s + "Binary", ""},
       {s + "Expand", "%SystemRoot%\\system32\\x.dll"}, {s + "DwordMax", "4294967295"}};
+  const std::string u = "\xef\xbf\xbd";  // U+FFFD for a surrogate without its partner
   const Pairs written = {
       {R"("a\0b")", "a"}, {R"("\a\b\e\f\n\r\t\v\q")", "\a\b\x1b\f\n\r\t\vq"}, {R"("\xzz")", "xzz"},
-      {R"("\xd83d\xde00!\351")", "\xf0\x9f\x98\x80!\xc3\xa9"}, {R"("\xd83d")", "\xef\xbf\xbd"},
-      {R"("\xd83dx\xde00")", "\xef\xbf\xbdx\xef\xbf\xbd"}, {R"("abc)", ""}, {R"("ends in \)", ""},
+      {R"("\xd83d\x41\xd83dx\xde00\xd83d")", u + "A" + u + "x" + u + u}, {R"("ends in \)", ""},
+      {R"("\xd83d\xde00!\351")", "\xf0\x9f\x98\x80!\xc3\xa9"}, {R"("abc)", ""},
       {"dword:1a", "26"}, {"dword:xyz", ""}, {"dword:1a;", ""}, {"dword:100000000", ""}};
   const std::string sample = At("system.reg"), fixture = KVPM_FIXTURES_DIR "/wine-system.reg.gz";
   ASSERT_EQ(std::system(("gzip -dc '" + fixture + "' >" + sample).c_str()), 0);
