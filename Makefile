@@ -10,7 +10,7 @@ PACKAGES   := cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmoc
               libbenchmark-dev
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZ_TARGETS  := ini-lookup ini-write registry paths playlist-file
+FUZZ_TARGETS  := ini-write
 FUZZ_SECONDS  ?= 30
 DEMO       := $(CURDIR)/$(BUILD)/demo-prefix
 

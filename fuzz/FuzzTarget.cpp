@@ -1,24 +1,15 @@
-// The entry point of one fuzz target: the property named by KVPM_PROPERTY
-// (see tests/support/FuzzProperties.h), checked on every input; a broken
-// rule aborts, so that libFuzzer keeps the input.
+// The ini-write fuzz target: a broken rule aborts, so that libFuzzer keeps the input.
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string_view>
 
-#include "support/FakePrefix.h"
-#include "support/FuzzProperties.h"
+#include "fuzz/Properties.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static kvpm::testing::FakePrefix prefix;
-  static const auto property = kvpm::testing::MakeProperty(KVPM_PROPERTY, prefix);
-  if (!property) std::abort();
-  const auto violations =
-      property->Check(std::string_view(reinterpret_cast<const char*>(data), size));
-  for (const std::string& violation : violations) {
-    std::fprintf(stderr, "%s: %s\n", KVPM_PROPERTY, violation.c_str());
-  }
-  if (!violations.empty()) std::abort();
-  return 0;
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+  static kvpm::test::FakePrefix prefix;
+  const std::string broken = kvpm::fuzz::CheckIniWrite(
+      prefix, std::string_view(reinterpret_cast<const char*>(data), size));
+  if (broken.empty()) return 0;
+  std::fprintf(stderr, "ini-write: %s\n", broken.c_str());
+  std::abort();
 }

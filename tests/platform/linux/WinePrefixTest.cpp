@@ -1,0 +1,155 @@
+// A Wine prefix: its text registry, dosdevices, the mount table, files and XDG.
+
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "lean/FakePrefix.h"
+#include "platform/Drives.h"
+#include "platform/Environment.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Registry.h"
+
+namespace kvpm::test {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::ReadRegistryText;
+using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+class WinePrefixTest : public ::testing::Test {
+ protected:
+  std::string At(const std::string& relative) const { return prefix.Root() + "/" + relative; }
+  FakePrefix prefix;
+  const std::string drive = At("dosdevices/c:");
+};
+
+// A real Wine 8 system.reg with the game's keys in the 32-bit view, and after it
+// values in the escapes of Wine's writer.
+TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
+  const std::string s = "HKLM\\Software\\Tallowmere\\Stress Test\\";
+  const Pairs real = {
+      {"HKLM\\SOFTWARE\\Tallowmere\\Korvale\\Version", "65537"},
+      {"HKLM\\Software\\Morvane\\Morvane Games\\Velmora Anthology\\kv_executable",
+       "gamemd.exe"},
+      {"HKLM\\System\\CurrentControlSet\\Control\\Class\\{4d36e968-e325-11ce-bfc1-08002be10318}"
+       "\\Class", "Display"},
+      {"HKLM\\Software\\Classes\\.chm\\", "chm.file"}, {s, "default data v32"},
+      {s + "NonAscii", "caf\xc3\xa9 \xe6\xbc\xa2\xe5\xad\x97 \xc3\xa9" "1 v32"}, {s + "Binary", ""},
+      {s + "Expand", "%SystemRoot%\\system32\\x.dll"}, {s + "DwordMax", "4294967295"}};
+  const std::string u = "\xef\xbf\xbd";  // U+FFFD for a surrogate without its partner
+  const Pairs written = {
+      {R"("a\0b")", "a"}, {R"("\a\b\e\f\n\r\t\v\q")", "\a\b\x1b\f\n\r\t\vq"}, {R"("\xzz")", "xzz"},
+      {R"("\xd83d\x41\xd83dx\xde00\xd83d")", u + "A" + u + "x" + u + u}, {R"("ends in \)", ""},
+      {R"("\xd83d\xde00!\351")", "\xf0\x9f\x98\x80!\xc3\xa9"}, {R"("abc)", ""},
+      {"dword:1a", "26"}, {"dword:xyz", ""}, {"dword:1a;", ""}, {"dword:100000000", ""}};
+  const std::string sample = At("system.reg"), fixture = KVPM_FIXTURES_DIR "/wine-system.reg.gz";
+  ASSERT_EQ(std::system(("gzip -dc '" + fixture + "' >" + sample).c_str()), 0);
+  std::string reg = ReadBytes(sample) + "\n[Software\\\\E] 1\n";
+  int n = 0;
+  for (const auto& [data, text] : written) reg += "\"" + std::to_string(n++) + "\"=" + data + "\n";
+  WriteBytes(sample, reg + "\"\\x00e9\"=\"named\"\n[software\\\\e] 3\r\n@=\"again\"\r\n\"0\"=\"\"");
+  WriteBytes(At("user.reg"),
+             "[Software\\\\Wow6432Node\\\\W] 1\n\"d:\"=\"-\"\n[Software\\\\W] 1\n\"d:\"=\"cd\"");
+  for (const auto& [path, text] : real) EXPECT_EQ(ReadRegistryText(path), text) << path;
+  n = 0;
+  for (const auto& [data, text] : written) {
+    EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\" + std::to_string(n++)), text) << data;
+  }
+  EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\\xc3\xa9"), "named");
+  EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\"), "again");
+  EXPECT_EQ(ReadRegistryText("HKEY_CURRENT_USER\\Software\\W\\D:"), "cd");
+  EXPECT_EQ(ReadRegistryText("HKLM\\Software\\W\\d:"), "");
+}
+
+TEST_F(WinePrefixTest, DrivesAreTheLettersOfDosdevicesThenTheHostsOpticalMedia) {
+  for (const char* folder : {"cdrom", "media/KORVALE CD\\1", "media/dvd"})
+    fs::create_directories(At(folder));
+  for (const char* device : {"d::", "com1", "1:", "ab:"})
+    fs::create_symlink("/dev/null", At("dosdevices/") + device);
+  for (const auto& [letter, target] : {std::pair('z', "/"), {'D', "../cdrom"}, {'e', "../none"}})
+    prefix.AddDrive(letter, target);
+  prefix.SetValue("Software\\Wine\\Drives", "d:", "cdrom");
+  prefix.SetValue("Software\\Wine\\Drives", "E:", "CDROM");
+  prefix.SetMountTable("/dev/sda1 / ext4 rw 0 0\n/dev/sr0 " + At("media/KORVALE\\040CD\\1341") +
+                       " iso9660 ro 0 0\n/dev/sr1 " + At("media/dvd") + " udf ro\n/dev/sr2 " +
+                       At("media/gone") + " iso9660 ro\n/dev/sr3 /m/cd\\04 udf\n" +
+                       "tmpfs /tmp tmpfs rw 0 0\nbroken\n/dev/sr4\tiso9660\n");
+  std::string listed;
+  for (const platform::Drive& d : platform::ListDrives()) {
+    listed += d.rootPath + (d.cdrom ? " cdrom" : " fixed") + (d.ready ? " ready;" : " empty;");
+  }
+  EXPECT_EQ(listed, "C: fixed ready;D: cdrom ready;E: cdrom empty;Z: fixed ready;" +
+                        At("media/KORVALE CD\\1") + " cdrom ready;" + At("media/dvd") +
+                        " cdrom ready;" + At("media/gone") + " cdrom empty;/m/cd\\04 cdrom empty;");
+}
+
+// A native path (from a file dialog) is taken literally when it exists.
+TEST_F(WinePrefixTest, WindowsPathsResolveThroughDosdevicesComponentByComponent) {
+  for (const char* f : {"HGMD.INI", "hgmd.ini", "Hgmd.ini"})
+    prefix.CreateFile("C:\\Games\\Korvale\\" + std::string(f));
+  WriteBytes(At("odd\\name"), "");
+  for (const auto& [letter, target] : {std::pair('q', "/none"), {'z', "/"}, {'1', "/"}})
+    prefix.AddDrive(letter, target);
+  const std::string korvale = drive + "/Games/Korvale/";
+  for (const auto& [path, native] : Pairs{
+      {"C:/games//KORVALE\\\\HGMD.INI", korvale + "HGMD.INI"},
+      {"C:\\Games\\Korvale\\hgmd.ini", korvale + "hgmd.ini"},
+      {"C:\\Games\\Korvale\\hGMD.ini", korvale + "HGMD.INI"},  // the first in byte order
+      {"C:\\games\\New Folder\\File.TXT", drive + "/Games/New Folder/File.TXT"},
+      {"C:\\Games\\.\\Missing\\..\\korvale\\", korvale}, {"C:\\..\\..\\Games", drive + "/Games"},
+      {"C:", drive}, {"c:\\", drive + "/"}, {"q:\\Games", At("dosdevices/q:/Games")},
+      {"Z:\\", At("dosdevices/z:/")}, {"Q\\Games", fs::current_path().string() + "/Q/Games"},
+      {At("odd\\name"), At("odd\\name")},
+      {At("drive_c/Games") + "\\korvale\\hgmd.INI", At("drive_c/Games/Korvale/HGMD.INI")},
+      {"R:\\x", ""}, {"1:\\x", ""}, {"\\x", ""}, {"", ""}}) {
+    EXPECT_EQ(platform::ResolvePath(path), native) << path;
+  }
+}
+
+// A replaced file keeps its link and its permission bits; a pipe is never waited for.
+TEST_F(WinePrefixTest, LinksAreFollowedAndAReplacedFileKeepsItsPermissionBits) {
+  const std::string file = prefix.CreateFile("C:\\Games\\Korvale\\HGMD.INI", "old");
+  fs::create_symlink(file, drive + "/Games/link.ini");
+  fs::create_symlink("/none", drive + "/Games/dangling");
+  fs::permissions(file, fs::perms(0640));
+  EXPECT_TRUE(platform::AnyMatch("C:\\Games\\LINK.INI", false));
+  EXPECT_FALSE(platform::AnyMatch("C:\\Games\\dangling", true));
+  EXPECT_TRUE(platform::WriteWholeFile("C:\\Games\\link.ini", "new"));
+  EXPECT_TRUE(fs::is_symlink(drive + "/Games/link.ini"));
+  EXPECT_EQ(ReadBytes(file), "new");
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640));
+  ASSERT_EQ(mkfifo(At("pipe").c_str(), 0600), 0);
+  std::string bytes;
+  EXPECT_EQ(platform::ReadWholeFile(At("pipe"), bytes), platform::ReadStatus::Unreadable);
+}
+
+TEST_F(WinePrefixTest, ThePrefixAndTheSettingsFolderFollowWineAndXdg) {
+  const char* const names[] = {"HOME", "WINEPREFIX", "XDG_CONFIG_HOME"};
+  const std::string user = getpwuid(getuid())->pw_dir;  // the home without $HOME
+  std::string old[3];
+  for (int i = 0; i < 3; ++i) old[i] = platform::EnvironmentVariable(names[i]);
+  struct Case { const char* values[3]; std::string prefix, settings; };
+  const Case cases[] = {
+      {{"/home/a", "/games/prefix", "/cfg"}, "/games/prefix", "/cfg/kvpm"},
+      {{"/home/a", "", "relative"}, "/home/a/.wine", "/home/a/.config/kvpm"},
+      {{nullptr, nullptr, nullptr}, user + "/.wine", user + "/.config/kvpm"}};
+  for (const Case& c : cases) {
+    for (int i = 0; i < 3; ++i) c.values[i] ? setenv(names[i], c.values[i], 1) : unsetenv(names[i]);
+    EXPECT_EQ(platform::DefaultPrefix(), c.prefix);
+    EXPECT_EQ(platform::UserConfigFolder(), c.settings);
+  }
+  for (int i = 0; i < 3; ++i)
+    old[i].empty() ? unsetenv(names[i]) : setenv(names[i], old[i].c_str(), 1);
+}
+
+}  // namespace
+}  // namespace kvpm::test

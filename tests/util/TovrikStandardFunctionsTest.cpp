@@ -1,0 +1,131 @@
+#include "util/TovrikStandardFunctions.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "fuzz/Properties.h"
+#include "lean/FakePrefix.h"
+#include "util/DisplayText.h"
+
+namespace kvpm::test {
+namespace {
+
+using namespace TovrikStandardFunctions;
+using Pairs = std::initializer_list<std::pair<std::string, std::string>>;
+
+const std::string kFile = "C:\\Settings\\kvpm.ini";
+
+class IniFileTest : public ::testing::Test {
+ protected:
+  IniFileTest() { prefix.CreateFolder("C:\\Settings"); }
+  FakePrefix prefix;
+};
+
+TEST_F(IniFileTest, AValueLosesItsCommentAndBlanksAfterItsCutTo254Characters) {
+  const std::string x(300, 'x'), y(250, 'y'), w(253, 'w');
+  for (const auto& [value, read] : Pairs{
+           {"yes ;button allows removal of HG soundtrack file", "yes"}, {";all", "default"},
+           {"Rock;Roll;Pop", "Rock"}, {" \t ", "default"}, {"", "default"},
+           {"Caf\xe9 \"two\"  \t", "Caf\xe9 \"two\""}, {x, x.substr(0, 254)}, {y + "   ;c" + x, y},
+           {w + "  tail", w}}) {
+    prefix.CreateFile(kFile, "[S]\r\nK=" + value + "\r\n");
+    EXPECT_EQ(ReadIniValue("S", "K", kFile, "default"), read) << value;
+  }
+}
+
+TEST_F(IniFileTest, TheFirstSectionAndKeyOfANameWinWithoutRegardToCaseOrBlanks) {
+  prefix.CreateFile(kFile, "\xEF\xBB\xBF  [Recent] ;was\r\n\tFile1 = a.kvl \r\ntext\n=no key\n"
+                           "[ Spaced ]\n[broken\nKey=first\nKey=2\n[recent]\nLater=c\n[S]\r\nB=2");
+  struct Case { std::string section, key, read; };
+  const Case cases[] = {
+      {"RECENT", "file1", "a.kvl"}, {" Spaced\t", " KEY ", "first"}, {"S", "B", "2"},
+      {"recent", "Later", "default"}, {"Spaced", "", "default"}, {"Other", "Key", "default"},
+      {"S", "Other", "default"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReadIniValue(c.section, c.key, kFile, "default"), c.read) << c.section << c.key;
+  }
+  EXPECT_EQ(ReadIniValue("S", "B", "C:\\Settings", "a folder"), "a folder");
+}
+
+// An entry that would break the file is refused: "" after.
+TEST_F(IniFileTest, AWriteChangesOneLineAndKeepsEveryOtherByte) {
+  const std::string game = ";\xe9\r\n[Audio] ;own\r\n\tVol = 0.7 \r\nRepeat=no\r\nOdd\r\n\r\n[V]\n";
+  std::string changed = game;
+  changed.replace(changed.find("=no"), 3, "=yes");
+  const std::string old = "[S]\r\nK=old\r\n";
+  struct Case { std::string before, section, key, value, after; };
+  const Case cases[] = {
+      {"[Options]\r\nSaveKVLNames=no ;keep\r\nMax=4\r\n", "OPTIONS", "savekvlnames", "yes",
+       "[Options]\r\nsavekvlnames=yes\r\nMax=4\r\n"},
+      {"[S]\n  Key = old\n", "S", "Key", " new ", "[S]\nKey= new \n"},
+      {"[S]\nK=old", "S", "K", "new", "[S]\nK=new"}, {game, "Audio", "Repeat", "yes", changed},
+      {"[A]\r\nX=1\r\n\r\n\r\n[B]\r\n", "a", "Z", "3", "[A]\r\nX=1\r\nZ=3\r\n\r\n\r\n[B]\r\n"},
+      {"[A]\n\n[B]\nY=2\n", "A", "Z", "3", "[A]\nZ=3\n\n[B]\nY=2\n"},
+      {"[A]\r\nX=1", "A", "Z", "3", "[A]\r\nX=1\r\nZ=3\r\n"},
+      {"\xEF\xBB\xBF[A]\nX=1\n", "A", "Z", "3", "\xEF\xBB\xBF[A]\nX=1\nZ=3\n"},
+      {"[A]\nX=1\n[B]\n[a]\nZ=old\n", "A", "Z", "new", "[A]\nX=1\nZ=new\n[B]\n[a]\nZ=old\n"},
+      {"[A]\r\nX=1\r\n", "Recent", "1", "C:\\a.kvl", "[A]\r\nX=1\r\n[Recent]\r\n1=C:\\a.kvl\r\n"},
+      {"[A]\nX=1", "B", "Y", "2", "[A]\nX=1\n[B]\nY=2\n"}, {"", "B", "Y", "2", "[B]\r\nY=2\r\n"},
+      {old, "S", "K", "new\r\nX=1", ""}, {old, "S", "K", "new\rx", ""}, {old, "S", "K\nX", "v", ""},
+      {old, "S\n[T]", "K", "v", ""}, {old, "S", "K=x", "v", ""}, {old, "S", " ", "v", ""},
+      {old, "S", " [T]", "v", ""}, {old, "S]", "K", "v", ""}, {old, " ", "K", "v", ""}};
+  for (const Case& c : cases) {  // before "": no file
+    std::filesystem::remove(prefix.Native(kFile));
+    if (!c.before.empty()) prefix.CreateFile(kFile, c.before);
+    EXPECT_EQ(WriteIniValue(c.section, c.key, c.value, kFile), !c.after.empty()) << c.before;
+    EXPECT_EQ(ReadBytes(prefix.Native(kFile)), c.after.empty() ? c.before : c.after);
+  }
+}
+
+TEST(FuzzReplayTest, EveryInputThatOnceBrokeTheIniWritePropertyHoldsIt) {
+  const std::filesystem::path inputs = KVPM_FIXTURES_DIR "/fuzz/ini-write";
+  for (const auto& input : std::filesystem::directory_iterator(inputs)) {
+    FakePrefix prefix;
+    EXPECT_EQ(fuzz::CheckIniWrite(prefix, ReadBytes(input.path().string())), "") << input;
+  }
+}
+
+TEST(PathHelpersTest, SplitPathCutsAtTheLastBackslashElseTheLastSlash) {
+  for (const auto& [path, split] : Pairs{
+           {"C:\\G\\K\\x", "x|C:\\G\\K"}, {"C:\\G\\K\\", "K|C:\\G"}, {"x", "x|"}, {"\\x", "x|"},
+           {"a/b\\c/d", "c/d|a/b"}, {"/h/a/", "a|/h"}, {"C:\\G\\\\", "|C:\\G"}, {"", "|"}}) {
+    std::string name = "unset", folder = "unset";
+    SplitPath(path, name, folder);
+    EXPECT_EQ(name + "|" + folder, split) << path;
+    EXPECT_EQ(ExtractFileName(path), name);
+  }
+}
+
+TEST(PathHelpersTest, JoinPathAddsABackslashOnlyWhereOneIsMissing) {
+  struct Case { std::string folder, subFolder, fileName, joined; };
+  const Case cases[] = {
+      {"C:\\G\\", "thememd.ini", "", "C:\\G\\thememd.ini"}, {"C:\\G", "K", "x", "C:\\G\\K\\x"},
+      {"C:\\G", "K\\", "x", "C:\\G\\K\\x"}, {"", "K", "x", "K\\x"}, {"C:", "", "x", "C:\\x"},
+      {"C:", "\\K", "\\x", "C:\\\\K\\\\x"}, {"", "", "", ""}};
+  for (const Case& c : cases) EXPECT_EQ(JoinPath(c.folder, c.subFolder, c.fileName), c.joined);
+}
+
+TEST(PathHelpersTest, ParseYesNoKnowsSixWordsWithoutRegardToCase) {
+  for (const char* t : {"yes", "Yes", "YES", "true", "1"}) EXPECT_TRUE(ParseYesNo(t, false)) << t;
+  for (const char* t : {"no", "No", "False", "FALSE", "0"}) EXPECT_FALSE(ParseYesNo(t, true)) << t;
+  for (const char* t : {"", "y", "2", "on", "yes ", " no", "01"}) {
+    EXPECT_TRUE(ParseYesNo(t, true) && !ParseYesNo(t, false)) << t;
+  }
+}
+
+TEST(DisplayTextTest, ValidUtf8StaysAndOtherBytesAreWindows1252) {
+  const std::string utf8 = "\xC3\xA9\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+  for (const auto& [bytes, shown] : Pairs{
+           {utf8, utf8}, {"\x80", "\xE2\x82\xAC"}, {"\x9F", "\xC5\xB8"}, {"\xC3", "\xC3\x83"},
+           {"\xC0\xAF", "\xC3\x80\xC2\xAF"}, {"\xE0\x9F\xBF", "\xC3\xA0\xC5\xB8\xC2\xBF"},
+           {"\x81\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xE2\x82\xAC\xE2\x82\xAC"},
+           {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+           {"\xF4\x90\x80\x80", "\xC3\xB4\xEF\xBF\xBD\xE2\x82\xAC\xE2\x82\xAC"}}) {
+    EXPECT_EQ(DisplayUtf8(bytes), shown) << shown;
+  }
+}
+
+}  // namespace
+}  // namespace kvpm::test
