@@ -1,5 +1,5 @@
-// The main window used through its real widgets: each control reaches its
-// procedure and the window shows the state the procedure leaves.
+// The program's windows used through their real widgets: each control
+// reaches its procedure, and the windows show what they must.
 
 #include "app/MainWindow.h"
 
@@ -9,20 +9,21 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <deque>
 #include <filesystem>
 
+#include "app/QtUserDialogs.h"
 #include "lean/Program.h"
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
 namespace kvpm::test {
 namespace {
@@ -53,20 +54,19 @@ class MainWindowTest : public Program {
   }
 
   template <typename T = QWidget>
-  T* Find(const QString& name) const { return window->findChild<T*>(name); }
-
-  void Click(const QString& name, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(Find(name), button, {}, QPoint(8, 8));
+  T* Find(const QString& name) const {
+    return window->findChild<T*>(name);
   }
 
-  // Clicks the list at the track's row; "1" for each ticked track.
-  std::string Ticks(int clickedRow = -1, Qt::MouseButton button = Qt::LeftButton) {
+  // Clicks the track list at a row, if one is given; "1" for each ticked track.
+  std::string Ticks(int row = -1, Qt::MouseButton button = Qt::LeftButton) {
     auto* list = Find<QListWidget>("lstTracks");
-    const QRect row = list->visualItemRect(list->item(list->count() - 1));
-    const QPoint at = row.center() + QPoint(0, (clickedRow - list->count() + 1) * row.height());
-    if (clickedRow >= 0) QTest::mouseClick(list->viewport(), button, {}, at);
+    const QPoint at = list->visualItemRect(list->item(std::max(row, 0))).center();
+    if (row >= 0) QTest::mouseClick(list->viewport(), button, {}, at);
     std::string ticks;
-    for (int item = 0; item < list->count(); ++item) ticks += "01"[list->item(item)->checkState() / 2];
+    for (int item = 0; item < list->count(); ++item) {
+      ticks += list->item(item)->checkState() == Qt::Checked ? '1' : '0';
+    }
     return ticks;
   }
 
@@ -78,176 +78,229 @@ class MainWindowTest : public Program {
 };
 
 // A group or menu as the user reads it: its title, then its shown controls
-// top to bottom with caption and shortcut, "*" before a selected one and
-// "-" for a separator.
-QString Shown(const QObject* group) {
-  QStringList shown;
+// top to bottom with caption and shortcut, "*" before a selected one.
+std::string Shown(const QObject* group) {
+  QString shown = group->property("title").toString() + ":";
   for (const QObject* item : group->children()) {
     const auto* action = qobject_cast<const QAction*>(item);
     const QString keys = item->property("shortcut").value<QKeySequence>().toString();
-    if (!item->property("text").isValid() || !item->property("visible").toBool() ||
-        (action != nullptr && action->menu() != nullptr)) continue;
-    shown << (action != nullptr && action->isSeparator() ? "-"
-              : (item->property("checked").toBool() ? "* " : "") + item->property("text").toString() +
-                    (keys.isEmpty() ? "" : " " + keys));
+    const QString text = item->property("text").toString() + (keys.isEmpty() ? "" : " " + keys);
+    if (!text.isEmpty() && item->property("visible").toBool() && !(action && action->menu())) {
+      shown += (item->property("checked").toBool() ? " | * " : " | ") + text;
+    }
   }
-  return group->property("title").toString() + ": " + shown.join(" | ");
+  return shown.toStdString();
+}
+
+// The shown window of that name, or nullptr.
+QWidget* TopLevel(const QString& name) {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == name && widget->isVisible()) return widget;
+  }
+  return nullptr;
+}
+
+// A window's caption, then its texts top to bottom as "name: text"; each
+// label must have the room its text needs, wrapped or not.
+std::string Texts(const QWidget* window) {
+  QList<QWidget*> widgets = window->findChildren<QWidget*>();
+  std::stable_sort(widgets.begin(), widgets.end(), [window](QWidget* a, QWidget* b) {
+    return a->mapTo(window, QPoint()).y() < b->mapTo(window, QPoint()).y();
+  });
+  QString texts = window->windowTitle();
+  for (const QWidget* widget : widgets) {
+    const bool group = qobject_cast<const QGroupBox*>(widget) != nullptr;
+    const QString text = widget->property(group ? "title" : "text").toString();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+      const QRect room = label->contentsRect();
+      const QRect needed = label->fontMetrics().boundingRect(
+          room, label->wordWrap() ? Qt::TextWordWrap : 0, text);
+      EXPECT_TRUE(needed.width() <= room.width() && needed.height() <= room.height())
+          << text.toStdString();
+    }
+    if (!text.isEmpty()) texts += '\n' + widget->objectName() + ": " + text;
+  }
+  return texts.toStdString();
 }
 
 TEST_F(MainWindowTest, ControlsShowTheirCaptionsAndShortcuts) {
   ASSERT_TRUE(Open());
   for (const auto& [name, shown] : std::initializer_list<std::pair<const char*, const char*>>{
-           {"Frame3", "Intro / Main Menu Track: No Intro Track | * Generic Mod Intro Tack | "
+           {"Frame3", "Intro / Main Menu Track: | No Intro Track | * Generic Mod Intro Tack | "
                       "\"Quarn\" (original Intro) | Custom: | \"Quarn [KV Intro Theme]\""},
-           {"Frame4", "Loading / Map Loading Track: No Loading Track | * Generic Mod Loading Tack "
-                      "| \"Tamber Kit\" (original Loading) | Custom: | \"Tamber Kit [KV Loading "
-                      "Theme]\""},
-           {"Frame6", "Score / Mission End Track: No Score Track | * Generic Mod Score Tack | "
+           {"Frame4", "Loading / Map Loading Track: | No Loading Track | * Generic Mod Loading "
+                      "Tack | \"Tamber Kit\" (original Loading) | Custom: | \"Tamber Kit [KV "
+                      "Loading Theme]\""},
+           {"Frame6", "Score / Mission End Track: | No Score Track | * Generic Mod Score Tack | "
                       "\"Score Theme\" (original Score) | Custom: | \"Score Theme [KV Score "
                       "Theme]\""},
-           {"Frame5", "Other Options: * Game Music | * Shuffle"},
-           {"Frame7", ":  Activate  My Custom Playlist!"},
-           {"Frame2", "Individual Track Selection: "},
-           {"menu_file0", "&File: &New Ctrl+N | &Open... Ctrl+O | - | &Save Ctrl+S | Save &As... "
-                          "Ctrl+A | - | Activat&e Custom Playlist Ctrl+E | &Deactivate Custom "
-                          "Playlist Ctrl+D | - | E&xit (changes will not be saved)"},
-           {"menu_help0", "&Help: KV Playlist Manager &FAQ... | &About KV Playlist Manager..."},
-           {"menu_rc", ": Use as &Intro | Use as &Loading | Use as &Score"}}) {
+           {"Frame5", "Other Options: | * Game Music | * Shuffle"},
+           {"Frame2", "Individual Track Selection:"},
+           {"Frame7", ": |  Activate  My Custom Playlist!"},
+           {"menu_file0", "&File: | &New Ctrl+N | &Open... Ctrl+O | &Save Ctrl+S | Save &As... "
+                          "Ctrl+A | Activat&e Custom Playlist Ctrl+E | &Deactivate Custom Playlist "
+                          "Ctrl+D | E&xit (changes will not be saved)"},
+           {"menu_help0", "&Help: | KV Playlist Manager &FAQ... | &About KV Playlist Manager..."},
+           {"menu_rc", ": | Use as &Intro | Use as &Loading | Use as &Score"}}) {
     EXPECT_EQ(Shown(Find<QObject>(name)), shown);
   }
-  EXPECT_EQ(window->windowTitle(), "New Playlist - KV Playlist Manager");
-  EXPECT_EQ(Find<QObject>("Frame1")->property("title"), "Available Soundtracks");
-  EXPECT_EQ(Find<QCheckBox>("cboxSoundtrack_0")->text(), "Velmora");
+  EXPECT_EQ(Find<QGroupBox>("Frame1")->title().toStdString(), "Available Soundtracks");
+  EXPECT_EQ(window->windowTitle().toStdString(), "New Playlist - KV Playlist Manager");
+  EXPECT_EQ(Find<QCheckBox>("cboxSoundtrack_0")->text().toStdString(), "Velmora");
   // Quillan's archive is missing; the archives are there and may not be deleted.
-  for (const char* name : {"cboxSoundtrack_1", "cmdHG", "cmdKV"}) EXPECT_FALSE(Find(name)->isEnabled());
+  for (const char* name : {"cboxSoundtrack_1", "cmdHG", "cmdKV", "menu_disable"}) {
+    EXPECT_FALSE(Find<QObject>(name)->property("enabled").toBool()) << name;
+  }
 }
 
-// One control of each kind: a box, a track, options, a label, a switch, a
-// button and menu items.
+// One control of each kind: a box, a track, an option, a label, a switch, a
+// button and a menu item.
 TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
   ASSERT_TRUE(Open());
-  const MainState& state = window->State();
-  Click("cboxSoundtrack_8");  // a greyed box gets ticked
-  EXPECT_EQ(Ticks(9), "1111111110");
+  for (const char* name : {"cboxSoundtrack_8", "optINTRO_0", "lblSCORE", "cboxMusic"}) {
+    QTest::mouseClick(Find(name), Qt::LeftButton, {}, QPoint(8, 8));
+  }
+  EXPECT_EQ(Ticks(9), "1111111110");  // the greyed box was ticked
   EXPECT_EQ(Find<QCheckBox>("cboxSoundtrack_8")->checkState(), Qt::PartiallyChecked);
-  for (const char* control : {"optINTRO_0", "optLOADING_2", "lblSCORE", "cboxMusic"}) Click(control);
-  Click("lblLOADING", Qt::RightButton);
-  EXPECT_EQ(std::tuple(state.introOption, state.loadingOption, state.scoreOption,
-                       state.controls.cboxMusic.value), std::tuple(0, 2, 3, 0));
+  const MainState& state = window->State();
+  EXPECT_EQ(std::tuple(state.introOption, state.scoreOption, state.controls.cboxMusic.value),
+            std::tuple(0, 3, 0));
   EXPECT_TRUE(Find<QAbstractButton>("optSCORE_3")->isChecked());
   Find<QAction>("menu_enable")->trigger();
   EXPECT_TRUE(Find<QAction>("menu_disable")->isEnabled());
   QSignalSpy ending(window.get(), &MainWindow::Ending);
-  Click("cmdActivate");
-  Find<QAction>("menu_exit")->trigger();
-  EXPECT_EQ(ending.count(), 2);
-  EXPECT_EQ(dialogs.texts, std::vector<std::string>(2, "Custom playlist activated."));
+  QTest::mouseClick(Find("cmdActivate"), Qt::LeftButton);
+  EXPECT_EQ(ending.count(), 1);
 }
 
-// Space on a focused box acts as a left click, Return does nothing. In the
-// track list Tab makes the first track current and Space toggles the current
-// track once, however long it is held; other mouse buttons and a click below
-// the last track toggle nothing; the menu key opens the menu at the track.
+// Space on a focused box acts as a left click, Return does nothing; in the
+// list, Tab makes the first track current, Space toggles the current track
+// once however long it is held, and the menu key opens the track menu
+// beside the current track (960 twips, 64 pixels, right of the list's edge).
 TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
-  ASSERT_TRUE(Open());
+  ASSERT_TRUE(Open(true));
   auto* combo = Find<QComboBox>("comboSoundtrack");
-  combo->setFocus();
-  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) QTest::keyClick(Find("cboxSoundtrack_11"), key);
-  EXPECT_EQ(combo->currentText() + ' ' + QString::fromStdString(Ticks()), "Korvale: Nightward 1111");
-  QTest::keyClick(combo, Qt::Key_Tab);
-  for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}) {
-    QTest::keyClick(QApplication::focusWidget(), key);
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+    QTest::keyClick(Find("cboxSoundtrack_11"), key);
   }
-  QTest::simulateEvent(Find("lstTracks"), false, Qt::Key_Space, {}, " ", true);  // held down
-  Ticks(0, Qt::MiddleButton);
-  Ticks(1, Qt::BackButton);
-  EXPECT_EQ(Ticks(4), "0101");
-  dialogs.menuChoices = {std::nullopt, std::nullopt};
-  QTest::keyClick(Find("lstTracks"), Qt::Key_Menu);
-  Ticks(1, Qt::RightButton);
-  EXPECT_EQ(dialogs.menusOpened, (std::vector<bool>{true, false}));
-}
-
-TEST_F(MainWindowTest, ADropDownEntryTypedOrPickedInThePopupShowsItsTracks) {
-  ASSERT_TRUE(Open());
-  auto* combo = Find<QComboBox>("comboSoundtrack");
+  EXPECT_EQ(combo->currentText().toStdString() + ' ' + Ticks(), "Korvale: Nightward 1111");
+  combo->setFocus();
+  QTest::keyClick(combo, Qt::Key_Tab);
   auto* list = Find<QListWidget>("lstTracks");
-  QTest::keyClicks(combo, "Z");
-  EXPECT_EQ(list->item(0)->text() + ' ' + QString::number(list->count()), "Zephran Skies 20");
-  combo->showPopup();
-  QTest::keyClick(combo->view(), Qt::Key_Up);
-  QTest::keyClick(combo->view(), Qt::Key_Return);
-  EXPECT_EQ(list->item(0)->text() + ' ' + QString::number(list->count()), "Korvale Ascendant 10");
-}
-
-// The user types a name in the file dialog and presses Enter.
-std::function<void(QWidget*)> TypeName(const QString& name, QFileDialog::AcceptMode mode) {
-  return [name, mode](QWidget* open) {
-    auto* dialog = qobject_cast<QFileDialog*>(open);
-    EXPECT_EQ(dialog->acceptMode(), mode);
-    EXPECT_EQ(dialog->nameFilters(), QStringList{"KVPM Playlist Files (*.kvl)"});
-    QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), name);
-    QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
-  };
-}
-
-// A name typed without extension gets ".kvl"; Save As again opens on that
-// file and asks before overwriting it: No brings the dialog back.
-TEST_F(MainWindowTest, ANameTypedInTheSaveDialogGetsTheExtension) {
-  ASSERT_TRUE(Open(true));
-  const QString path = QString::fromStdString(programFolder + "/mine.kvl");
-  answers = {TypeName("mine", QFileDialog::AcceptSave), TypeName("", QFileDialog::AcceptSave),
-             [&](QWidget* open) {
-               auto* box = qobject_cast<QMessageBox*>(open);
-               ASSERT_NE(box, nullptr);
-               EXPECT_EQ(box->windowTitle() + '|' + box->text(), "KV Playlist Manager|\"" + path +
-                         "\" already exists!\nAre you sure you want overwrite this file?");
-               EXPECT_EQ(std::pair(box->textFormat(), box->icon()),
-                         std::pair(Qt::PlainText, QMessageBox::NoIcon));
-               EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-               box->button(QMessageBox::No)->click();
-             },
-             [](QWidget* open) { qobject_cast<QDialog*>(open)->reject(); }};
-  Find<QAction>("menu_saveas")->trigger();
-  EXPECT_EQ(window->windowTitle(), path + " - KV Playlist Manager");
-  EXPECT_TRUE(Shown(Find<QObject>("menu_file0")).contains("Ctrl+D | - | &1 " + path + " | - | E&xit"));
-  Find<QAction>("menu_saveas")->trigger();
-  Find<QAction>("menu_new")->trigger();
-  answers = {TypeName("mine.kvl", QFileDialog::AcceptOpen)};
-  Find<QAction>("menu_open")->trigger();
-  EXPECT_EQ(window->windowTitle(), path + " - KV Playlist Manager");
-  EXPECT_TRUE(answers.empty());
-}
-
-// The track menu opens beside the current track, scrolled into view (960
-// twips, 64 pixels, right of the list's edge); the item chosen makes the
-// track that slot's custom track and is marked the next time.
-TEST_F(MainWindowTest, TheTrackMenuOpensBesideTheCurrentTrack) {
-  ASSERT_TRUE(Open(true));
-  QTest::keyClick(Find("comboSoundtrack"), Qt::Key_End);  // the Generic Mod Soundtrack's 50
-  auto* list = Find<QListWidget>("lstTracks");
-  Ticks(5, Qt::MiddleButton);
-  answers = {[](QWidget* menu) {
-               const QRect at = qobject_cast<QMenu*>(menu)->actionGeometry(menu->actions()[0]);
-               QTest::mouseClick(menu, Qt::LeftButton, {}, at.center());
-             },
+  for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}) {
+    QTest::keyClick(list, key);
+  }
+  QTest::simulateEvent(list, false, Qt::Key_Space, {}, " ", true);  // held down
+  EXPECT_EQ(Ticks(), "0101");
+  answers = {[](QWidget* menu) { menu->close(); },
              [list](QWidget* menu) {
-               EXPECT_EQ(Shown(menu), ": * Use as &Intro | Use as &Loading | Use as &Score");
-               const QRect row = list->visualItemRect(list->item(5));
-               EXPECT_TRUE(list->viewport()->rect().contains(row));
-               EXPECT_EQ(list->viewport()->mapFromGlobal(menu->pos()), QPoint(64, row.center().y()));
+               const QRect row = list->visualItemRect(list->currentItem());
+               const QPoint at = list->viewport()->mapFromGlobal(menu->pos());
+               EXPECT_TRUE(at.x() == 64 && at.y() == row.center().y());
                menu->close();
              }};
-  QTest::keyClick(list, Qt::Key_Menu);
-  EXPECT_EQ(Find<QLabel>("lblINTRO")->text(), "\"Mod Track 06\"");
-  list->scrollToBottom();
+  Ticks(2, Qt::RightButton);  // opens it at the pointer
   QTest::keyClick(list, Qt::Key_Menu);
   EXPECT_TRUE(answers.empty());
 }
 
-TEST_F(MainWindowTest, WithoutTheGameTheWindowIsNeverShown) {
-  std::filesystem::remove(prefix.Native(Game("expandmd01.mix")));
-  EXPECT_FALSE(Open() || window->isVisible());
+TEST_F(MainWindowTest, ADropDownEntryChosenByKeyboardShowsItsTracks) {
+  ASSERT_TRUE(Open());
+  QTest::keyClicks(Find("comboSoundtrack"), "Z");
+  EXPECT_EQ(Find<QListWidget>("lstTracks")->item(0)->text().toStdString() + ", " + Ticks(),
+            "Zephran Skies, " + std::string(20, '0'));
+}
+
+TEST_F(MainWindowTest, ANameTypedInTheSaveDialogGetsTheExtension) {
+  ASSERT_TRUE(Open(true));
+  answers = {[](QWidget* open) {
+    EXPECT_EQ(qobject_cast<QFileDialog*>(open)->nameFilters().join('|'),
+              "KVPM Playlist Files (*.kvl)");
+    QTest::keyClicks(open->findChild<QLineEdit*>("fileNameEdit"), "mine");
+    QTest::keyClick(open->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+  }};
+  Find<QAction>("menu_saveas")->trigger();
+  const std::string path = programFolder + "/mine.kvl";
+  EXPECT_EQ(window->windowTitle().toStdString(), path + " - KV Playlist Manager");
+  EXPECT_NE(ReadBytes(path), "");
+}
+
+// The first start shows the About window in front of the disabled main
+// window until OK gives the main window back.
+TEST_F(MainWindowTest, TheAboutWindowStandsInFrontOfTheDisabledMainWindow) {
+  std::filesystem::remove(programFolder + "/kvpm.ini");
+  ASSERT_TRUE(Open());
+  QWidget* about = TopLevel("frmAbout");
+  ASSERT_FALSE(about == nullptr || window->isEnabled());
+  EXPECT_EQ(Texts(about),
+            "KV Playlist Manager: About\nlblTitle: KV Playlist Manager\nlblVersion: Version 2.0\n"
+            "Label3: Last updated: 2007-09-24\nLabel1: Credits:\n"
+            "Label4: The KV Playlist Manager team - Concept, design and programming.\n"
+            "Label5: The KV Playlist Manager testers - Testing and general assistance.\n"
+            "Label2: If you encounter any bugs or problems with this program then please contact "
+            "the KV Playlist Manager team at the KV Playlist Manager home page "
+            "(https://kvpm.example.org/) with as much information as possible.\ncmdOK: OK");
+  EXPECT_FALSE(about->findChild<QLabel*>("picIcon")->pixmap().isNull());
+  QTest::mouseClick(about->findChild<QWidget*>("cmdOK"), Qt::LeftButton);
+  Find<QAction>("menu_new")->trigger();  // shows the state again
+  EXPECT_TRUE(!about->isVisible() && window->isEnabled());
+}
+
+// Closing the main window while the FAQ window is open ends the program's
+// event loop, and the FAQ window goes with the main window.
+TEST_F(MainWindowTest, TheFaqWindowAnswersSixQuestionsUntilTheProgramEnds) {
+  ASSERT_TRUE(Open());
+  Find<QAction>("menu_help")->trigger();
+  QPointer<QWidget> faq = TopLevel("frmHelp");
+  ASSERT_FALSE(faq.isNull() || window->isEnabled());
+  EXPECT_EQ(Texts(faq),
+      "KV Playlist Manager: FAQ\nLabel3: Below is a list of the most common questions about the "
+      "Playlist Manager, and their answers. If you need further help with this program then please "
+      "visit https://kvpm.example.org/\nFrame1: Q: How do I choose what the \"Custom\" option is "
+      "for the Intro, Loading and Score tracks?\nLabel1: A: By right-clicking on the track you "
+      "want from the Individual Track Selection frame and then left clicking on the desired option "
+      "from the popup menu.\nFrame4: Q: What does \"Generic Mod\" Soundtrack mean?\nLabel5: A: If "
+      "a mod includes KVPM support then you can choose whether or not to enable that mod's "
+      "soundtrack.\nFrame5: Q: Why isn't anything playing on the Main Menu?\nLabel6: A: If you "
+      "have chosen \"Generic Mod Intro Track\" as your Main Menu track but are not running a mod "
+      "(or you are running a mod that does not include KVPM support) then no track will "
+      "play.\nFrame2: Q: Why are some of the Available Soundtrack checkboxes disabled?\nLabel2: A: "
+      "Because you don't have those soundtracks. You must download or create the soundtracks "
+      "yourself. Instructions on how to do this can be found at https://kvpm.example.org/\nFrame6: "
+      "Q: How do I make my own soundtrack?\nLabel7: A: The KVPM only enables the playing of your "
+      "custom soundtrack, it doesn't help you to make one. For information on this, download the "
+      "soundtrack guide from https://kvpm.example.org/\nFrame3: Q: Why do I need to copy the "
+      "Korvale soundtrack to my Harrowgate folder?\nLabel4: A: You don't need to, but it can stop "
+      "those annoying little pauses in-game whilst the CD is accessed in order to play the next "
+      "track. If you have the space then it is highly reccommended.\ncmdOK: OK");
+  QSignalSpy ending(window.get(), &MainWindow::Ending);
+  QTimer::singleShot(0, window.get(), &QWidget::close);
+  QTimer watchdog;
+  watchdog.callOnTimeout([] { QApplication::exit(1); });
+  watchdog.start(10000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_EQ(ending.count(), 1);
+  window.reset();
+  EXPECT_TRUE(faq.isNull());
+}
+
+// While a copy runs, the wait window stands painted in place of the main
+// window, with the copy's progress, and cannot be closed.
+TEST(WaitWindowTest, ShowsTheProgressInPlaceOfTheMainWindow) {
+  QWidget mainWindow;
+  mainWindow.show();
+  QtUserDialogs dialogs(&mainWindow, {});
+  dialogs.ShowWaitWindow("Copying file from Korvale CD.");
+  dialogs.ShowCopyProgress(1, 4);
+  auto* wait = mainWindow.findChild<QWidget*>("frmWait");
+  EXPECT_TRUE(wait->windowHandle()->isExposed() && !mainWindow.isVisible());
+  EXPECT_EQ(Texts(wait), "KV Playlist Manager\nLabel1: Copying file from Korvale CD.\nLabel2: This "
+                         "may take a few minutes, depending on the speed of your CD drive and hard "
+                         "disk.\n: 25%");
+  wait->close();
+  EXPECT_TRUE(wait->isVisible());
+  dialogs.HideWaitWindow();
+  EXPECT_TRUE(!wait->isVisible() && mainWindow.isVisible());
 }
 
 }  // namespace
