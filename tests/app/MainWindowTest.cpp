@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -166,7 +167,11 @@ TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
   EXPECT_EQ(std::tuple(state.introOption, state.scoreOption, state.controls.cboxMusic.value),
             std::tuple(0, 3, 0));
   EXPECT_TRUE(Find<QAbstractButton>("optSCORE_3")->isChecked());
-  Find<QAction>("menu_enable")->trigger();
+  dialogs.saveChoices = {programFolder + "/mine.kvl"};
+  for (const char* item : {"menu_saveas", "menu_new", "menu_file1", "menu_enable"}) {
+    Find<QAction>(item)->trigger();
+  }
+  EXPECT_TRUE(Find<QAbstractButton>("optINTRO_0")->isChecked());  // read back from the file
   EXPECT_TRUE(Find<QAction>("menu_disable")->isEnabled());
   QSignalSpy ending(window.get(), &MainWindow::Ending);
   QTest::mouseClick(Find("cmdActivate"), Qt::LeftButton);
@@ -174,11 +179,10 @@ TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
 }
 
 // Space on a focused box acts as a left click, Return does nothing; in the
-// list, Tab makes the first track current, Space toggles the current track
-// once however long it is held, and the menu key opens the track menu
-// beside the current track (960 twips, 64 pixels, right of the list's edge).
+// list, Tab makes the first track current and Space toggles the current
+// track once, however long it is held.
 TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
-  ASSERT_TRUE(Open(true));
+  ASSERT_TRUE(Open());
   auto* combo = Find<QComboBox>("comboSoundtrack");
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
     QTest::keyClick(Find("cboxSoundtrack_11"), key);
@@ -192,15 +196,31 @@ TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
   }
   QTest::simulateEvent(list, false, Qt::Key_Space, {}, " ", true);  // held down
   EXPECT_EQ(Ticks(), "0101");
-  answers = {[](QWidget* menu) { menu->close(); },
-             [list](QWidget* menu) {
-               const QRect row = list->visualItemRect(list->currentItem());
+}
+
+// The track menu opens at the pointer on a right click and beside the
+// current track on the menu key (960 twips, 64 pixels, right of the list's
+// edge); the item chosen makes the track its slot's custom track, marked.
+TEST_F(MainWindowTest, TheTrackMenuOpensBesideTheTrackAndMarksTheSlotsItServes) {
+  ASSERT_TRUE(Open(true));
+  auto* list = Find<QListWidget>("lstTracks");
+  const auto choose = [](int item) {
+    return [item](QWidget* menu) {
+      const QRect at = qobject_cast<QMenu*>(menu)->actionGeometry(menu->actions()[item]);
+      QTest::mouseClick(menu, Qt::LeftButton, {}, at.center());
+    };
+  };
+  answers = {choose(0), choose(1), choose(2), [list](QWidget* menu) {
+               EXPECT_EQ(Shown(menu), ": | * Use as &Intro | * Use as &Loading | * Use as &Score");
                const QPoint at = list->viewport()->mapFromGlobal(menu->pos());
-               EXPECT_TRUE(at.x() == 64 && at.y() == row.center().y());
+               EXPECT_TRUE(at == QPoint(64, list->visualItemRect(list->item(3)).center().y()));
                menu->close();
              }};
-  Ticks(2, Qt::RightButton);  // opens it at the pointer
-  QTest::keyClick(list, Qt::Key_Menu);
+  Ticks(3, Qt::RightButton);
+  for (int opened = 0; opened < 3; ++opened) QTest::keyClick(list, Qt::Key_Menu);
+  for (const char* label : {"lblINTRO", "lblLOADING", "lblSCORE"}) {
+    EXPECT_EQ(Find<QLabel>(label)->text().toStdString(), "\"Nightward March\"");
+  }
   EXPECT_TRUE(answers.empty());
 }
 
@@ -284,12 +304,22 @@ TEST_F(MainWindowTest, TheFaqWindowAnswersSixQuestionsUntilTheProgramEnds) {
   EXPECT_TRUE(faq.isNull());
 }
 
-// While a copy runs, the wait window stands painted in place of the main
-// window, with the copy's progress, and cannot be closed.
-TEST(WaitWindowTest, ShowsTheProgressInPlaceOfTheMainWindow) {
+// A message box shows the program's text as plain text under its title and
+// answers with the button clicked; while a copy runs, the wait window stands
+// painted in place of the main window, with the copy's progress, and cannot
+// be closed.
+TEST_F(MainWindowTest, MessagesAndTheWaitWindowShowTheProgramsTexts) {
   QWidget mainWindow;
   mainWindow.show();
   QtUserDialogs dialogs(&mainWindow, {});
+  answers = {[](QWidget* open) {
+    auto* box = qobject_cast<QMessageBox*>(open);
+    EXPECT_EQ((box->windowTitle() + '|' + box->text()).toStdString(),
+              "KV Playlist Manager|A <thememd.ini>\nB");
+    EXPECT_TRUE(box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::NoIcon);
+    box->button(QMessageBox::No)->click();
+  }};
+  EXPECT_EQ(dialogs.ShowMessage("A <thememd.ini>\r\nB", Buttons::YesNoCancel), AnswerNo);
   dialogs.ShowWaitWindow("Copying file from Korvale CD.");
   dialogs.ShowCopyProgress(1, 4);
   auto* wait = mainWindow.findChild<QWidget*>("frmWait");
