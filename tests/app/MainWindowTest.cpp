@@ -321,9 +321,9 @@ TEST_F(MainWindowTest, MessagesAndTheWaitWindowShowTheProgramsTexts) {
   }};
   EXPECT_EQ(dialogs.ShowMessage("A <thememd.ini>\r\nB", Buttons::YesNoCancel), AnswerNo);
   dialogs.ShowWaitWindow("Copying file from Korvale CD.");
-  dialogs.ShowCopyProgress(1, 4);
   auto* wait = mainWindow.findChild<QWidget*>("frmWait");
   EXPECT_TRUE(wait->windowHandle()->isExposed() && !mainWindow.isVisible());
+  dialogs.ShowCopyProgress(1, 4);
   EXPECT_EQ(Texts(wait), "KV Playlist Manager\nLabel1: Copying file from Korvale CD.\nLabel2: This "
                          "may take a few minutes, depending on the speed of your CD drive and hard "
                          "disk.\n: 25%");
