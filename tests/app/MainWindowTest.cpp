@@ -245,8 +245,8 @@ TEST_F(MainWindowTest, ANameTypedInTheSaveDialogGetsTheExtension) {
   EXPECT_NE(ReadBytes(path), "");
 }
 
-// The first start shows the About window in front of the disabled main
-// window until OK gives the main window back.
+// The first start shows the About window centred in front of the disabled
+// main window until OK gives the main window back.
 TEST_F(MainWindowTest, TheAboutWindowStandsInFrontOfTheDisabledMainWindow) {
   std::filesystem::remove(programFolder + "/kvpm.ini");
   ASSERT_TRUE(Open());
@@ -261,6 +261,7 @@ TEST_F(MainWindowTest, TheAboutWindowStandsInFrontOfTheDisabledMainWindow) {
             "the KV Playlist Manager team at the KV Playlist Manager home page "
             "(https://kvpm.example.org/) with as much information as possible.\ncmdOK: OK");
   EXPECT_FALSE(about->findChild<QLabel*>("picIcon")->pixmap().isNull());
+  EXPECT_LT((about->geometry().center() - window->geometry().center()).manhattanLength(), 8);
   QTest::mouseClick(about->findChild<QWidget*>("cmdOK"), Qt::LeftButton);
   Find<QAction>("menu_new")->trigger();  // shows the state again
   EXPECT_TRUE(!about->isVisible() && window->isEnabled());
