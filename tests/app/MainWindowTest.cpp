@@ -79,16 +79,20 @@ class MainWindowTest : public Program {
 };
 
 // A group or menu as the user reads it: its title, then its shown controls
-// top to bottom with caption and shortcut, "*" before a selected one.
+// top to bottom with caption and shortcut, "*" before a selected one, "-"
+// for a separator.
 std::string Shown(const QObject* group) {
   QString shown = group->property("title").toString() + ":";
   for (const QObject* item : group->children()) {
     const auto* action = qobject_cast<const QAction*>(item);
     const QString keys = item->property("shortcut").value<QKeySequence>().toString();
     const QString text = item->property("text").toString() + (keys.isEmpty() ? "" : " " + keys);
-    if (!text.isEmpty() && item->property("visible").toBool() && !(action && action->menu())) {
-      shown += (item->property("checked").toBool() ? " | * " : " | ") + text;
+    if (!item->property("text").isValid() || !item->property("visible").toBool() ||
+        (action != nullptr && action->menu() != nullptr)) {
+      continue;
     }
+    shown += (item->property("checked").toBool() ? " | * " : " | ") +
+             (action != nullptr && action->isSeparator() ? "-" : text);
   }
   return shown.toStdString();
 }
@@ -138,9 +142,9 @@ TEST_F(MainWindowTest, ControlsShowTheirCaptionsAndShortcuts) {
            {"Frame5", "Other Options: | * Game Music | * Shuffle"},
            {"Frame2", "Individual Track Selection:"},
            {"Frame7", ": |  Activate  My Custom Playlist!"},
-           {"menu_file0", "&File: | &New Ctrl+N | &Open... Ctrl+O | &Save Ctrl+S | Save &As... "
-                          "Ctrl+A | Activat&e Custom Playlist Ctrl+E | &Deactivate Custom Playlist "
-                          "Ctrl+D | E&xit (changes will not be saved)"},
+           {"menu_file0", "&File: | &New Ctrl+N | &Open... Ctrl+O | - | &Save Ctrl+S | Save &As... "
+                          "Ctrl+A | - | Activat&e Custom Playlist Ctrl+E | &Deactivate Custom "
+                          "Playlist Ctrl+D | - | E&xit (changes will not be saved)"},
            {"menu_help0", "&Help: | KV Playlist Manager &FAQ... | &About KV Playlist Manager..."},
            {"menu_rc", ": | Use as &Intro | Use as &Loading | Use as &Score"}}) {
     EXPECT_EQ(Shown(Find<QObject>(name)), shown);
@@ -246,7 +250,8 @@ TEST_F(MainWindowTest, ANameTypedInTheSaveDialogGetsTheExtension) {
 }
 
 // The first start shows the About window centred in front of the disabled
-// main window until OK gives the main window back.
+// main window. OK and the close box give the main window back; after OK the
+// window comes back as it was, after the close box it is made afresh.
 TEST_F(MainWindowTest, TheAboutWindowStandsInFrontOfTheDisabledMainWindow) {
   std::filesystem::remove(programFolder + "/kvpm.ini");
   ASSERT_TRUE(Open());
@@ -262,9 +267,17 @@ TEST_F(MainWindowTest, TheAboutWindowStandsInFrontOfTheDisabledMainWindow) {
             "(https://kvpm.example.org/) with as much information as possible.\ncmdOK: OK");
   EXPECT_FALSE(about->findChild<QLabel*>("picIcon")->pixmap().isNull());
   EXPECT_LT((about->geometry().center() - window->geometry().center()).manhattanLength(), 8);
+  about->move(20, 20);
   QTest::mouseClick(about->findChild<QWidget*>("cmdOK"), Qt::LeftButton);
   Find<QAction>("menu_new")->trigger();  // shows the state again
   EXPECT_TRUE(!about->isVisible() && window->isEnabled());
+  Find<QAction>("menu_about")->trigger();
+  EXPECT_TRUE(about->isVisible() && about->pos() == QPoint(20, 20));
+  about->close();
+  EXPECT_TRUE(window->isEnabled());
+  Find<QAction>("menu_about")->trigger();  // before the closed window is gone
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_NE(TopLevel("frmAbout"), nullptr);
 }
 
 // Closing the main window while the FAQ window is open ends the program's
