@@ -204,7 +204,8 @@ TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
 
 // The track menu opens at the pointer on a right click and beside the
 // current track on the menu key (960 twips, 64 pixels, right of the list's
-// edge); the item chosen makes the track its slot's custom track, marked.
+// edge); the item chosen makes the track its slot's custom track, marked
+// on that track's menu only.
 TEST_F(MainWindowTest, TheTrackMenuOpensBesideTheTrackAndMarksTheSlotsItServes) {
   ASSERT_TRUE(Open(true));
   auto* list = Find<QListWidget>("lstTracks");
@@ -214,14 +215,22 @@ TEST_F(MainWindowTest, TheTrackMenuOpensBesideTheTrackAndMarksTheSlotsItServes) 
       QTest::mouseClick(menu, Qt::LeftButton, {}, at.center());
     };
   };
-  answers = {choose(0), choose(1), choose(2), [list](QWidget* menu) {
-               EXPECT_EQ(Shown(menu), ": | * Use as &Intro | * Use as &Loading | * Use as &Score");
-               const QPoint at = list->viewport()->mapFromGlobal(menu->pos());
-               EXPECT_TRUE(at == QPoint(64, list->visualItemRect(list->item(3)).center().y()));
-               menu->close();
-             }};
+  const auto expect = [list](const char* shown) {
+    return [list, shown](QWidget* menu) {
+      EXPECT_EQ(Shown(menu), shown);
+      const QPoint at = list->viewport()->mapFromGlobal(menu->pos());
+      EXPECT_TRUE(at == QPoint(64, list->visualItemRect(list->currentItem()).center().y()));
+      menu->close();
+    };
+  };
+  answers = {choose(0), choose(1), choose(2),
+             expect(": | Use as &Intro | Use as &Loading | Use as &Score"),
+             expect(": | * Use as &Intro | * Use as &Loading | * Use as &Score")};
   Ticks(3, Qt::RightButton);
-  for (int opened = 0; opened < 3; ++opened) QTest::keyClick(list, Qt::Key_Menu);
+  for (const Qt::Key key : {Qt::Key_Menu, Qt::Key_Menu, Qt::Key_Down, Qt::Key_Menu, Qt::Key_Up,
+                            Qt::Key_Menu}) {
+    QTest::keyClick(list, key);
+  }
   for (const char* label : {"lblINTRO", "lblLOADING", "lblSCORE"}) {
     EXPECT_EQ(Find<QLabel>(label)->text().toStdString(), "\"Nightward March\"");
   }
@@ -269,8 +278,9 @@ TEST_F(MainWindowTest, TheAboutWindowStandsInFrontOfTheDisabledMainWindow) {
   EXPECT_LT((about->geometry().center() - window->geometry().center()).manhattanLength(), 8);
   about->move(20, 20);
   QTest::mouseClick(about->findChild<QWidget*>("cmdOK"), Qt::LeftButton);
-  Find<QAction>("menu_new")->trigger();  // shows the state again
   EXPECT_TRUE(!about->isVisible() && window->isEnabled());
+  Find<QAction>("menu_new")->trigger();  // shows the state again
+  EXPECT_TRUE(window->isEnabled());
   Find<QAction>("menu_about")->trigger();
   EXPECT_TRUE(about->isVisible() && about->pos() == QPoint(20, 20));
   about->close();
@@ -345,6 +355,11 @@ TEST_F(MainWindowTest, MessagesAndTheWaitWindowShowTheProgramsTexts) {
   EXPECT_TRUE(wait->isVisible());
   dialogs.HideWaitWindow();
   EXPECT_TRUE(!wait->isVisible() && mainWindow.isVisible());
+}
+
+TEST_F(MainWindowTest, WithoutTheGameTheProgramEndsBeforeItsWindowShows) {
+  std::filesystem::remove(prefix.Native(Game("expandmd01.mix")));
+  EXPECT_FALSE(Open() || window->isVisible());
 }
 
 }  // namespace
