@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -186,30 +187,31 @@ TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
 // Space on a focused box acts as a left click, Return does nothing; in the
 // list Tab makes the first track current and Space toggles the current track
 // once, however long it is held; the menu key opens the track menu beside it
-// (960 twips, 64 pixels, right of the list's edge), dismissed it does nothing.
+// (960 twips, 64 pixels, right of the list's edge), marking the slot that
+// uses the track; dismissed, it changes nothing.
 TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
   ASSERT_TRUE(Open(true));
-  auto* combo = Find<QComboBox>("comboSoundtrack");
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
-    QTest::keyClick(Find("cboxSoundtrack_11"), key);
+    QTest::keyClick(Find("cboxSoundtrack_8"), key);
   }
-  EXPECT_EQ(combo->currentText().toStdString() + ' ' + Ticks(), "Korvale: Nightward 1111");
+  EXPECT_EQ(Ticks(), "1111111111");  // the greyed box was ticked
+  auto* combo = Find<QComboBox>("comboSoundtrack");
   combo->setFocus();
   QTest::keyClick(combo, Qt::Key_Tab);
   auto* list = Find<QListWidget>("lstTracks");
-  for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}) {
-    QTest::keyClick(list, key);
-  }
+  for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Space}) QTest::keyClick(list, key);
   QTest::simulateEvent(list, false, Qt::Key_Space, {}, " ", true);  // held down: no more
-  EXPECT_EQ(Ticks(), "0101");
+  EXPECT_EQ(Ticks(), "0011111111");
+  QTest::mouseClick(Find("lblINTRO"), Qt::LeftButton, {}, QPoint(8, 8));  // uses track 2
   answers = {[](QWidget* menu) { menu->close(); },  // offscreen, Qt shifts a first opening
              [list](QWidget* menu) {
+               EXPECT_EQ(Shown(menu), ": | * Use as &Intro | Use as &Loading | Use as &Score");
                const QPoint at = list->viewport()->mapFromGlobal(menu->pos());
-               EXPECT_TRUE(at == QPoint(64, list->visualItemRect(list->item(2)).center().y()));
+               EXPECT_TRUE(at == QPoint(64, list->visualItemRect(list->item(1)).center().y()));
                menu->close();
              }};
   for (int opened = 0; opened < 2; ++opened) QTest::keyClick(list, Qt::Key_Menu);
-  EXPECT_TRUE(answers.empty() && Find<QAbstractButton>("optINTRO_1")->isChecked());  // unchanged
+  EXPECT_TRUE(answers.empty() && Find<QAbstractButton>("optINTRO_3")->isChecked());
 }
 
 TEST_F(MainWindowTest, ADropDownEntryChosenByKeyboardShowsItsTracks) {
@@ -224,6 +226,8 @@ TEST_F(MainWindowTest, ADropDownEntryChosenByKeyboardShowsItsTracks) {
 TEST_F(MainWindowTest, ANameTypedInTheSaveDialogGetsTheExtension) {
   ASSERT_TRUE(Open(true));
   answers = {[](QWidget* dialog) {
+               EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->nameFilters().join('|'),
+                         "KVPM Playlist Files (*.kvl)");
                QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), "mine");
                QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
              },
