@@ -1,5 +1,4 @@
-// The test main of the Qt tests: one QApplication for all of them, on the
-// offscreen platform unless another is asked for.
+// The Qt tests' main: one QApplication, offscreen unless another platform is asked for.
 
 #include <gtest/gtest.h>
 
