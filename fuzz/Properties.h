@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "lean/FakePrefix.h"
+#include "support/FakePrefix.h"
 
 namespace kvpm::fuzz {
 

@@ -24,7 +24,7 @@
 #include <filesystem>
 
 #include "app/QtUserDialogs.h"
-#include "lean/Program.h"
+#include "support/Program.h"
 
 namespace kvpm::test {
 namespace {

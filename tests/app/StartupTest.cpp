@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "lean/Program.h"
+#include "support/Program.h"
 #include "settings/Settings.h"
 
 namespace kvpm {

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "archives/SoundtrackArchives.h"
-#include "lean/Program.h"
+#include "support/Program.h"
 #include "platform/Files.h"
 #include "playlist/SoundtrackSelection.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "catalogue/Availability.h"
-#include "lean/Program.h"
+#include "support/Program.h"
 
 namespace kvpm {
 namespace {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <tuple>
 
-#include "lean/Program.h"
+#include "support/Program.h"
 #include "platform/Files.h"
 #include "playlist/TrackList.h"
 #include "playlistfiles/FileCommands.h"

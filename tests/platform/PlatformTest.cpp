@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "lean/FakePrefix.h"
+#include "support/FakePrefix.h"
 #include "platform/AsciiText.h"
 #include "platform/Drives.h"
 #include "platform/Files.h"

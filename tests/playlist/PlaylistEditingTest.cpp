@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "lean/Program.h"
+#include "support/Program.h"
 #include "playlist/Playlist.h"
 #include "playlist/Slots.h"
 #include "playlist/SoundtrackSelection.h"

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "lean/Program.h"
+#include "support/Program.h"
 #include "platform/Files.h"
 #include "playlist/SoundtrackSelection.h"
 #include "playlist/TrackList.h"

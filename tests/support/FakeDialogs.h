@@ -1,49 +1,76 @@
 #pragma once
-// A scripted stand-in for the user: records every message and dialog shown,
-// and answers from queues. A message with only an OK button is answered OK
-// when nothing is queued; a question with nothing queued fails the test.
+// The user, scripted: every message and dialog is recorded, answers come from
+// queues. A message with only an OK button is answered OK when nothing is
+// queued; any other question with nothing queued fails the test.
+
+#include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "state/UserDialogs.h"
 
-namespace kvpm::testing {
-
-struct ShownMessage {
-  std::string text;
-  Buttons buttons;
-};
+namespace kvpm::test {
 
 class FakeDialogs : public UserDialogs {
  public:
-  int ShowMessage(const std::string& text, Buttons buttons) override;
-  std::optional<std::string> ChooseFileToOpen(const FileDialogSetup& setup) override;
-  std::optional<std::string> ChooseFileToSave(const FileDialogSetup& setup) override;
-  std::optional<int> PopupTrackMenu(bool atPosition) override;
-  void ShowWaitWindow(const std::string& label) override;
-  void ShowCopyProgress(std::uint64_t done, std::uint64_t total) override;
-  void HideWaitWindow() override;
-
-  // Scripted answers, taken from the front.
   std::deque<int> answers;
-  std::deque<std::optional<std::string>> openChoices;  // nullopt: the user cancels
-  std::deque<std::optional<std::string>> saveChoices;
+  std::deque<std::optional<std::string>> openChoices, saveChoices;  // nullopt: cancelled
   std::deque<std::optional<int>> menuChoices;
+  std::function<void()> beforeAnswer;  // runs before each question is answered
 
-  // What the program showed.
-  std::vector<ShownMessage> messages;
-  std::vector<FileDialogSetup> openDialogs;
-  std::vector<FileDialogSetup> saveDialogs;
+  std::vector<std::string> texts;  // every message, in order
+  std::vector<Buttons> buttons;
+  std::vector<FileDialogSetup> openDialogs, saveDialogs;
   std::vector<bool> menusOpened;  // atPosition of each context menu
   std::vector<std::string> waitLabels;
   std::vector<std::pair<std::uint64_t, std::uint64_t>> progress;
-  bool waitWindowShown = false;
+  bool waitShown = false;
 
-  // The texts of all messages, in order.
-  std::vector<std::string> Texts() const;
+  int ShowMessage(const std::string& text, Buttons shown) override {
+    texts.push_back(text);
+    buttons.push_back(shown);
+    if (shown == Buttons::Ok && answers.empty()) return AnswerOk;
+    if (beforeAnswer) beforeAnswer();
+    return Take(answers, static_cast<int>(AnswerCancel));
+  }
+  std::optional<std::string> ChooseFileToOpen(const FileDialogSetup& setup) override {
+    openDialogs.push_back(setup);
+    return Take(openChoices, {});
+  }
+  std::optional<std::string> ChooseFileToSave(const FileDialogSetup& setup) override {
+    saveDialogs.push_back(setup);
+    return Take(saveChoices, {});
+  }
+  std::optional<int> PopupTrackMenu(bool atPosition) override {
+    menusOpened.push_back(atPosition);
+    return Take(menuChoices, {});
+  }
+  void ShowWaitWindow(const std::string& label) override {
+    waitLabels.push_back(label);
+    waitShown = true;
+  }
+  void ShowCopyProgress(std::uint64_t done, std::uint64_t total) override {
+    EXPECT_TRUE(waitShown) << "progress without the wait window";
+    progress.emplace_back(done, total);
+  }
+  void HideWaitWindow() override { waitShown = false; }
+
+ private:
+  template <typename T>
+  static T Take(std::deque<T>& queue, T whenEmpty) {
+    if (queue.empty()) {
+      ADD_FAILURE() << "a question without a scripted answer";
+      return whenEmpty;
+    }
+    T front = std::move(queue.front());
+    queue.pop_front();
+    return front;
+  }
 };
 
-}  // namespace kvpm::testing
+}  // namespace kvpm::test

@@ -1,92 +1,85 @@
 #include "support/FakePrefix.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 
-namespace kvpm::testing {
+namespace kvpm::test {
 
-namespace {
+namespace fs = std::filesystem;
 
-// The registry API's value types.
-constexpr std::uint32_t regSz = 1;
-constexpr std::uint32_t regExpandSz = 2;
-constexpr std::uint32_t regBinary = 3;
-constexpr std::uint32_t regDword = 4;
+void WriteBytes(const std::string& nativePath, const std::string& bytes) {
+  std::error_code error;
+  fs::create_directories(fs::path(nativePath).parent_path(), error);
+  std::ofstream out(nativePath, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) ADD_FAILURE() << "cannot write " << nativePath;
+}
 
-std::string Quoted(const std::string& text) { return "\"" + WineEscaped(text, "\"") + "\""; }
+std::string ReadBytes(const std::string& nativePath) {
+  std::ifstream in(nativePath, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
-// "hex:01,02,\<line break>  03" as bytes.
-std::string HexBytes(const std::string& list) {
-  std::string bytes;
-  unsigned byte = 0;
-  int digits = 0;
-  for (char c : list) {
-    const int value = c >= '0' && c <= '9'   ? c - '0'
-                      : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                      : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                             : -1;
-    if (value >= 0) {
-      byte = byte * 16 + static_cast<unsigned>(value);
-      ++digits;
-    } else if (c == ',' && digits > 0) {
-      bytes += static_cast<char>(byte);
-      byte = 0;
-      digits = 0;
-    }
+// A fresh folder that nobody else holds.
+std::string FakePrefix::NewFolder() {
+  static std::mt19937_64 random{std::random_device{}()};
+  for (;;) {
+    const fs::path folder = fs::temp_directory_path() / ("kvpm-test-" + std::to_string(random()));
+    if (fs::create_directory(folder)) return folder.string();
   }
-  if (digits > 0) bytes += static_cast<char>(byte);
-  return bytes;
 }
 
-}  // namespace
-
-std::string WineEscaped(const std::string& text, const std::string& delimiters) {
-  std::string escaped;
-  for (char c : text) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    if (c == '\\' || delimiters.find(c) != std::string::npos) {
-      escaped += '\\';
-      escaped += c;
-    } else if (c == '\n' || c == '\r' || c == '\t') {
-      escaped += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
-    } else if (byte < 0x20) {
-      char octal[8];
-      std::snprintf(octal, sizeof octal, "\\%03o", byte);
-      escaped += octal;
-    } else {
-      escaped += c;
-    }
+// Tests take permissions away; the owner gets them back before the removal.
+void FakePrefix::RemoveFolder(const std::string& folder) {
+  std::error_code error;
+  fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, error);
+  for (auto it = fs::recursive_directory_iterator(folder, error);
+       !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+    fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
   }
-  return escaped;
+  fs::remove_all(folder, error);
 }
 
-RegistryValue RegString(const std::string& name, const std::string& text) {
-  return {name, Quoted(text), regSz, text + '\0'};
+void FakePrefix::SetValue(const std::string& key, const std::string& name,
+                          const std::string& text) {
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '\\' || c == '"' ? std::string{'\\', c} : std::string{c};
+  SetRawValue(key, name, quoted + "\"", 1, text + '\0');
 }
 
-RegistryValue RegExpandString(const std::string& name, const std::string& text) {
-  return {name, "str(2):" + Quoted(text), regExpandSz, text + '\0'};
+void FakePrefix::SetValue(const std::string& key, const std::string& name, std::uint32_t number) {
+  char data[16];
+  std::snprintf(data, sizeof data, "dword:%08x", static_cast<unsigned>(number));
+  const std::string bytes{static_cast<char>(number), static_cast<char>(number >> 8),
+                          static_cast<char>(number >> 16), static_cast<char>(number >> 24)};
+  SetRawValue(key, name, data, 4, bytes);
 }
 
-RegistryValue RegDword(const std::string& name, std::uint32_t number) {
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "dword:%08x", static_cast<unsigned>(number));
-  std::string bytes;
-  for (int i = 0; i < 4; ++i) bytes += static_cast<char>((number >> (8 * i)) & 0xFF);
-  return {name, digits, regDword, bytes};
+std::string FakePrefix::CreateFile(const std::string& windowsPath, const std::string& bytes) {
+  WriteBytes(Native(windowsPath), bytes);
+  Created(windowsPath);
+  return Native(windowsPath);
 }
 
-RegistryValue RegData(const std::string& name, const std::string& data) {
-  if (data.starts_with("hex:")) return {name, data, regBinary, HexBytes(data.substr(4))};
-  return {name, data, 0, ""};
+std::string FakePrefix::CreateFolder(const std::string& windowsPath) {
+  fs::create_directories(Native(windowsPath));
+  Created(windowsPath);
+  return Native(windowsPath);
 }
 
 void FakePrefix::InstallGame() {
-  SetRegistryValues(fakeBaseGameKey, {RegString("InstallPath", fakeBaseGameExecutable)});
-  SetRegistryValues(fakeExpansionKey, {RegString("InstallPath", fakeExpansionExecutable),
-                                       RegDword("Version", 0x00010001)});
-  CreateFile(fakeBaseGameExecutable);
-  CreateFile(fakeExpansionExecutable);
-  CreateFile(std::string(fakeGameFolder) + "expandmd01.mix");
+  SetValue(kBaseGameKey, "InstallPath", "C:\\Games\\Harrowgate\\Harrowgate.exe");
+  SetValue(kExpansionKey, "InstallPath", kGameFolder + "gamemd.exe");
+  SetValue(kExpansionKey, "Version", 0x00010001u);
+  for (const char* file : {"C:\\Games\\Harrowgate\\Harrowgate.exe", "C:\\Games\\Korvale\\gamemd.exe",
+                           "C:\\Games\\Korvale\\expandmd01.mix"}) {
+    CreateFile(file);
+  }
 }
 
-}  // namespace kvpm::testing
+}  // namespace kvpm::test

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "lean/Program.h"
+#include "support/Program.h"
 #include "platform/Files.h"
 #include "playlist/Playlist.h"
 #include "playlist/Slots.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz/Properties.h"
-#include "lean/FakePrefix.h"
+#include "support/FakePrefix.h"
 #include "util/DisplayText.h"
 
 namespace kvpm::test {

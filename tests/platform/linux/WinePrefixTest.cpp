@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "lean/FakePrefix.h"
+#include "support/FakePrefix.h"
 #include "platform/Drives.h"
 #include "platform/Environment.h"
 #include "platform/Files.h"

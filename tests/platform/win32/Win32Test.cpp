@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "lean/FakePrefix.h"
+#include "support/FakePrefix.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "platform/ProgramFolder.h"

@@ -2,136 +2,76 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <system_error>
 
 #include "platform/AsciiText.h"
 
-namespace kvpm::testing {
+namespace kvpm::test {
 
-namespace {
+namespace fs = std::filesystem;
 
-const char* const systemRegHeader =
-    "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n#arch=win64\n";
-
-std::string QuotedName(const std::string& name) { return "\"" + WineEscaped(name, "\"") + "\""; }
-
-}  // namespace
-
-FakePrefix::FakePrefix() : previous_(platform::CurrentEnvironment()) {
-  std::filesystem::create_directories(folder_.Path() / "drive_c");
-  std::filesystem::create_directories(folder_.Path() / "dosdevices");
+FakePrefix::FakePrefix() : root_(NewFolder()), previous_(platform::CurrentEnvironment()) {
+  fs::create_directories(root_ + "/drive_c");
+  fs::create_directories(root_ + "/dosdevices");
   AddDrive('c', "../drive_c");
-  SetSystemReg(systemRegHeader);
+  SetSystemReg("WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n#arch=win64\n");
   SetMountTable("");
-  platform::SetEnvironment({Root(), Root() + "/mounts"});
+  platform::SetEnvironment({root_, root_ + "/mounts"});
 }
 
-FakePrefix::~FakePrefix() { platform::SetEnvironment(previous_); }
+FakePrefix::~FakePrefix() {
+  platform::SetEnvironment(previous_);
+  RemoveFolder(root_);
+}
 
-std::string FakePrefix::Root() const { return folder_.Native(); }
-
-void FakePrefix::SetRegistryValues(const std::string& keyPath,
-                                   const std::vector<RegistryValue>& values) {
-  auto key = std::find_if(keys_.begin(), keys_.end(), [&keyPath](const RegistryKey& k) {
-    return platform::EqualNoCase(k.path, keyPath);
-  });
-  if (key == keys_.end()) key = keys_.insert(keys_.end(), {keyPath, {}});
-  for (const RegistryValue& value : values) {
-    auto old = std::find_if(
-        key->values.begin(), key->values.end(),
-        [&value](const RegistryValue& v) { return platform::EqualNoCase(v.name, value.name); });
-    if (old == key->values.end()) {
-      key->values.push_back(value);
-    } else {
-      *old = value;
-    }
-  }
-  WriteSystemReg();
+// Each value gets a key header of its own (the reader takes a key's values
+// from all its headers); a value set again replaces the old one.
+void FakePrefix::SetRawValue(const std::string& key, const std::string& name,
+                             const std::string& wineData, std::uint32_t, const std::string&) {
+  std::string escapedKey;
+  for (char c : key) escapedKey += c == '\\' ? "\\\\" : std::string{c};
+  const std::string header = "\n[" + escapedKey + "] 1700000000\n\"" + name + "\"=";
+  const std::size_t old = platform::LowerAscii(values_).find(platform::LowerAscii(header));
+  if (old != std::string::npos) values_.erase(old, values_.find('\n', old + header.size()) - old);
+  values_ += header + wineData;
+  WriteBytes(root_ + "/system.reg", systemRegStart_ + values_ + "\n");
 }
 
 void FakePrefix::SetSystemReg(const std::string& bytes) {
   systemRegStart_ = bytes;
-  keys_.clear();
-  WriteSystemReg();
-}
-
-void FakePrefix::WriteSystemReg() const {
-  std::string bytes = systemRegStart_;
-  for (const RegistryKey& key : keys_) {
-    bytes += "\n[" + WineEscaped(key.path, "[]") + "] 1700000000\n#time=1d9f0a0b0c0d0e0\n";
-    for (const RegistryValue& value : key.values) {
-      bytes += (value.name.empty() ? "@" : QuotedName(value.name)) + "=" + value.data + "\n";
-    }
-  }
-  WriteBytes(folder_.Path() / "system.reg", bytes);
+  values_.clear();
+  WriteBytes(root_ + "/system.reg", systemRegStart_);
 }
 
 void FakePrefix::AddDrive(char letter, const std::string& nativeTarget) {
-  const std::filesystem::path link =
-      folder_.Path() / "dosdevices" /
-      (std::string(1, static_cast<char>(std::tolower(letter))) + ":");
+  const fs::path link = root_ + "/dosdevices/" + static_cast<char>(std::tolower(letter)) + ":";
   std::error_code error;
-  std::filesystem::remove(link, error);
-  std::filesystem::create_directory_symlink(nativeTarget, link, error);
-  if (error) ADD_FAILURE() << "cannot link drive " << letter << ": " << error.message();
+  fs::remove(link, error);
+  fs::create_directory_symlink(nativeTarget, link);
 }
 
-void FakePrefix::SetMountTable(const std::string& text) {
-  WriteBytes(folder_.Path() / "mounts", text);
-}
+void FakePrefix::SetMountTable(const std::string& text) { WriteBytes(root_ + "/mounts", text); }
 
 std::string FakePrefix::Native(const std::string& windowsPath) const {
-  if (windowsPath.size() < 2 || windowsPath[1] != ':') {
-    ADD_FAILURE() << "not a path on a drive: " << windowsPath;
-    return "";
-  }
-  std::string native = Root() + "/dosdevices/" +
-                       static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0]))) +
-                       ":";
   std::string rest = windowsPath.substr(2);
-  for (char& c : rest) {
-    if (c == '\\') c = '/';
-  }
-  if (!rest.empty() && rest.front() != '/') native += '/';
-  return native + rest;
+  for (char& c : rest) c = c == '\\' ? '/' : c;
+  return root_ + "/dosdevices/" + static_cast<char>(std::tolower(windowsPath[0])) + ":" +
+         (rest.starts_with('/') || rest.empty() ? "" : "/") + rest;
 }
 
-std::string FakePrefix::CreateFile(const std::string& windowsPath, const std::string& bytes) {
-  const std::string native = Native(windowsPath);
-  WriteBytes(native, bytes);
-  return native;
-}
+void FakePrefix::Created(const std::string&) {}
 
-std::string FakePrefix::CreateFolder(const std::string& windowsPath) {
-  const std::string native = Native(windowsPath);
-  std::error_code error;
-  std::filesystem::create_directories(native, error);
-  if (error) ADD_FAILURE() << "cannot create " << native << ": " << error.message();
-  return native;
-}
-
-void FakePrefix::MarkCdDrive(char letter) {
-  SetRegistryValues("Software\\Wine\\Drives", {RegString(std::string(1, letter) + ":", "cdrom")});
-}
-
-std::string FakePrefix::AddCdDrive(char letter) {
-  const std::string folder = "cdrom-" + std::string(1, letter);
-  std::filesystem::create_directories(folder_.Path() / folder);
-  AddDrive(letter, "../" + folder);
-  MarkCdDrive(letter);
-  return Root() + "/" + folder;
-}
-
-void FakePrefix::AddEmptyCdDrive(char letter) {
-  AddDrive(letter, "../no-disc-in-" + std::string(1, letter));
-  MarkCdDrive(letter);
+std::string FakePrefix::AddCdDrive(char letter, bool withDisc) {
+  const std::string disc = root_ + "/cdrom-" + letter;
+  if (withDisc) fs::create_directories(disc);
+  AddDrive(letter, disc);
+  SetValue("Software\\Wine\\Drives", std::string{letter, ':'}, "cdrom");
+  return disc;
 }
 
 std::string FakePrefix::CdRoot(char letter) const {
-  return std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))) + ":";
+  return std::string{static_cast<char>(std::toupper(letter)), ':'};
 }
 
-}  // namespace kvpm::testing
+}  // namespace kvpm::test

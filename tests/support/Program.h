@@ -2,17 +2,14 @@
 // The program's state over a fake installation: the game with the archives
 // of every soundtrack but Quillan (2), and a program folder whose kvpm.ini
 // only turns the About window off. Tests change the installation, then Start.
-//
-//   class ReaderTest : public test::Program {};
-//   TEST_F(ReaderTest, ...) { prefix.CreateFile(Game("thememd.ini"), ...); Start(); ... }
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "app/Startup.h"
-#include "lean/FakeDialogs.h"
-#include "lean/FakePrefix.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePrefix.h"
 
 namespace kvpm::test {
 
