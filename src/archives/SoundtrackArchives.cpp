@@ -5,6 +5,7 @@
 #include "catalogue/SoundtrackNumbers.h"
 #include "platform/Drives.h"
 #include "platform/Files.h"
+#include "platform/Paths.h"
 #include "playlist/SoundtrackSelection.h"
 #include "util/TovrikStandardFunctions.h"
 
@@ -67,7 +68,7 @@ class WaitWindowShown {
 // The root path of the first ready CD-ROM drive holding the CD's file.
 std::optional<std::string> DriveWithCd(const ArchiveCd& cd) {
   for (const platform::Drive& drive : platform::ListDrives()) {
-    if (drive.cdrom && drive.ready && tsf::PathExists(drive.rootPath + "\\" + cd.cdFile, false)) {
+    if (drive.cdrom && drive.ready && tsf::PathExists(platform::PathInFolder(drive.rootPath, cd.cdFile), false)) {
       return drive.rootPath;
     }
   }
@@ -155,7 +156,7 @@ void CopySoundtrackArchive(MainState& state, int s) {
   const std::optional<std::string> root = SearchForCd(state, *cd);
   if (!root) return;
 
-  const std::string source = *root + "\\" + cd->cdFile;
+  const std::string source = platform::PathInFolder(*root, cd->cdFile);
   const std::string target = GameFolderPath(state, state.catalogue.soundtrackArchives[s][1]);
   // Success is the copy's own: a copy that broke off leaves no file behind,
   // and an archive that was there before stays as it was.

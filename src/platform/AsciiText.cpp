@@ -1,5 +1,7 @@
 #include "platform/AsciiText.h"
 
+#include <algorithm>
+
 namespace platform {
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -31,10 +33,13 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 LineSpan LineAt(std::string_view text, std::size_t start) {
-  std::size_t newline = text.find('\n', start);
-  if (newline == std::string_view::npos) return {start, text.size(), text.size()};
-  std::size_t contentEnd = newline > start && text[newline - 1] == '\r' ? newline - 1 : newline;
-  return {start, contentEnd, newline + 1};
+  const std::size_t contentEnd = std::min(text.find_first_of("\r\n", start), text.size());
+  std::size_t end = contentEnd;
+  if (end < text.size()) {
+    const char first = text[end++];
+    if (end < text.size() && (text[end] == '\r' || text[end] == '\n') && text[end] != first) ++end;
+  }
+  return {start, contentEnd, end};
 }
 
 }  // namespace platform

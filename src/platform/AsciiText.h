@@ -18,7 +18,8 @@ std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimTrailingBlanks(std::string_view text);
 
 // One line of a text: [start, contentEnd) is its content, [contentEnd, end)
-// its line end: "\r\n", "\n", or nothing for an unterminated last line.
+// its line end: "\r\n", "\n\r", a lone "\n" or "\r", or nothing for an
+// unterminated last line.
 struct LineSpan {
   std::size_t start;
   std::size_t contentEnd;

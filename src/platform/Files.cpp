@@ -22,11 +22,12 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& bytes) {
   InputFile file(path);
   const ReadStatus status = OpenStatus(file);
   if (status != ReadStatus::Ok) return status;
+  if (file.Size() > kMaxReadSize) return ReadStatus::Unreadable;
   bytes.reserve(file.Size());
   std::vector<char> buffer(64 * 1024);
   for (;;) {
     const std::int64_t count = file.Read(buffer.data(), buffer.size());
-    if (count < 0) {
+    if (count < 0 || bytes.size() + static_cast<std::size_t>(count) > kMaxReadSize) {
       bytes.clear();
       return ReadStatus::Unreadable;
     }

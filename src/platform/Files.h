@@ -2,6 +2,8 @@
 // Whole-file operations on path text (resolved through ResolvePath). Whole
 // files are written to a temporary file in the target's folder and renamed
 // over the target, so the target is always either the old file or the new one.
+// A read-only file (on Linux: one without any write permission bit, which
+// Wine shows as read-only) is neither replaced nor deleted, as on Windows.
 
 #include <cstdint>
 #include <functional>
@@ -11,8 +13,16 @@ namespace platform {
 
 enum class ReadStatus { Ok, Missing, Unreadable };
 
-// A folder, a device or a file that cannot be read is Unreadable.
+// No file the program reads comes near this size (a playlist file is about
+// 30 KB): a larger one is taken for a wrong file and not read.
+constexpr std::uint64_t kMaxReadSize = 16 << 20;
+
+// A folder, a device, a file that cannot be read and one larger than
+// kMaxReadSize are Unreadable.
 ReadStatus ReadWholeFile(const std::string& path, std::string& bytes);
+
+// True when a file (not a folder) is at the path, hidden or not.
+bool FileExists(const std::string& path);
 // A replaced file keeps its permission bits (on Windows its hidden and
 // system marks); on Linux a symbolic link is written through to its file.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);

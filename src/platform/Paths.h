@@ -2,9 +2,9 @@
 // Linux: Windows path text resolved to native paths the way Wine does it: a
 // drive letter through the prefix's dosdevices, "\" and "/" both separating,
 // repeated separators collapsed, each component matched without regard to
-// case. A native absolute path (starting with "/") is used as it is when
-// it exists; otherwise its backslashes separate components as well, so that
-// a host folder joined with "\" and a file name still finds the file.
+// case. A native absolute path (starting with "/": from a file dialog, the
+// command line or the recent files) is taken as every Linux program takes
+// it: names match exactly, and a backslash is part of a name.
 // Windows: path text is the native path; the file system does all of that.
 
 #include <string>
@@ -19,8 +19,14 @@ namespace platform {
 std::string ResolvePath(const std::string& path);
 
 // Windows file-name matching: "*" any run, "?" any one character, without
-// regard to letter case.
-bool WildcardMatch(const std::string& name, const std::string& pattern);
+// regard to letter case unless ignoreCase is off.
+bool WildcardMatch(const std::string& name, const std::string& pattern, bool ignoreCase = true);
+
+// The path of the entry `name` in `folder`: Windows path text joined with
+// "\"; a native folder joined with "/" and the name spelled as the folder
+// spells it, when an entry matches it without regard to case (as files on a
+// CD mounted by the host may be spelled).
+std::string PathInFolder(const std::string& folder, const std::string& name);
 
 // True when something matches the path, whose last component may hold
 // wildcards: ordinary visible files, and folders as well when includeFolders.

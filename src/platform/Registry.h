@@ -11,8 +11,8 @@ namespace platform {
 // A value path is the root key (HKLM or HKEY_LOCAL_MACHINE: system.reg;
 // HKCU or HKEY_CURRENT_USER: user.reg), the key path and the value name,
 // joined by backslashes; a path ending in a backslash names the key's default
-// value ("@"). The value is taken from the first key that holds it, so a
-// 32-bit key without the value falls back to the plain key.
+// value ("@"). The view is chosen per key: when the 32-bit key exists, all
+// its values come from there, and the plain key is read only without it.
 // String data unescaped, a DWORD as its decimal digits; "" for anything
 // absent, unreadable or of another type.
 std::string ReadRegistryText(const std::string& path);

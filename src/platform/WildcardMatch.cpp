@@ -4,7 +4,7 @@
 
 namespace platform {
 
-bool WildcardMatch(const std::string& name, const std::string& pattern) {
+bool WildcardMatch(const std::string& name, const std::string& pattern, bool ignoreCase) {
   std::size_t n = 0, p = 0;
   std::size_t starPattern = std::string::npos, starName = 0;
   while (n < name.size()) {
@@ -12,7 +12,8 @@ bool WildcardMatch(const std::string& name, const std::string& pattern) {
       starPattern = p++;
       starName = n;
     } else if (p < pattern.size() &&
-               (pattern[p] == '?' || LowerAscii(pattern[p]) == LowerAscii(name[n]))) {
+               (pattern[p] == '?' || pattern[p] == name[n] ||
+                (ignoreCase && LowerAscii(pattern[p]) == LowerAscii(name[n])))) {
       ++p;
       ++n;
     } else if (starPattern != std::string::npos) {

@@ -67,9 +67,8 @@ void FileSave(MainState& state) {
   const std::string path = state.dialogSave.fileName;
   if (path.empty()) {
     FileSaveAs(state);
-  } else if (WritePlaylist(state, path)) {
-    // The caption names this file already, unless a Save As to it had failed.
-    state.controls.caption = FileCaption(path);
+  } else {
+    WritePlaylist(state, path);
   }
 }
 
@@ -77,9 +76,16 @@ void FileSaveAs(MainState& state) {
   const std::optional<std::string> path = ChooseSaveTarget(state);
   if (!path) return;
   // The path heads the recent files before the file is written: a new file
-  // takes the place of the first empty or missing entry.
+  // takes the place of the first empty or missing entry. When the file cannot
+  // be written, the current file is again the one the caption names, so that
+  // Save never writes to a file the user did not see named.
+  const std::string previous = state.dialogSave.fileName;
   AddRecentFile(state, *path);
-  if (WritePlaylist(state, *path)) state.controls.caption = FileCaption(*path);
+  if (WritePlaylist(state, *path)) {
+    state.controls.caption = FileCaption(*path);
+  } else {
+    state.dialogSave.fileName = previous;
+  }
 }
 
 }  // namespace kvpm

@@ -21,7 +21,8 @@ void FileSave(MainState& state);
 // menu_saveas: the save dialog, the overwrite question for an existing file
 // (No chooses again, Cancel ends), then the file heads the recent files,
 // becomes the current file and is written. A file that cannot be written is
-// reported; the window is named after the file only once it holds the playlist.
+// reported, and the current file is then again the one before; the window is
+// named after the file only once it holds the playlist.
 void FileSaveAs(MainState& state);
 
 }  // namespace kvpm

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/Files.h"
+#include "platform/Paths.h"
 #include "platform/ProgramFolder.h"
 #include "util/TovrikStandardFunctions.h"
 
@@ -60,7 +61,7 @@ int ParseMaxRecentFiles(const std::string& text) {
 }
 
 std::string SettingsFilePath(const std::string& programFolder) {
-  if (platform::FolderWritable(programFolder)) return programFolder + "\\kvpm.ini";
+  if (platform::FolderWritable(programFolder)) return platform::PathInFolder(programFolder, "kvpm.ini");
   const std::string folder = platform::UserConfigFolder();
   std::error_code error;
   std::filesystem::create_directories(folder, error);
@@ -69,7 +70,8 @@ std::string SettingsFilePath(const std::string& programFolder) {
 
 void ReadSettings(MainState& state) {
   state.settingsFile = SettingsFilePath(state.programFolder);
-  if (!tsf::PathExists(state.settingsFile, false)) {
+  // A hidden kvpm.ini is the user's file all the same, and is not replaced.
+  if (!platform::FileExists(state.settingsFile)) {
     WriteDefaultSettings(state);
     return;
   }

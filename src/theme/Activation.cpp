@@ -34,13 +34,13 @@ std::string GameSettingsFile(const MainState& state) {
 
 bool ActivatePlaylist(MainState& state) {
   // Written over the old file in one step: the game never finds its theme
-  // file missing or half-written, and a failed write keeps the old one.
-  const bool written = WriteThemeFile(state, state.themeFile);
-  ApplyGameAudioSettings(state);
-  if (!written) {
+  // file missing or half-written. A failed write keeps the old one, and the
+  // game's settings stay as they were too: a failed activation changes nothing.
+  if (!WriteThemeFile(state, state.themeFile)) {
     state.Message("Error activating playlist.");
     return false;
   }
+  ApplyGameAudioSettings(state);
   state.controls.menu_disable.enabled = true;
   state.Message("Custom playlist activated.");
   return true;

@@ -12,9 +12,10 @@ namespace kvpm {
 // The game's user settings file, HGMD.INI in the game folder.
 std::string GameSettingsFile(const MainState& state);
 
-// Writes the theme file over the old one (which stays whole when the new one
-// cannot be written), applies the audio settings either way, and says how it
-// went. True when the theme file was written: menu_disable is then enabled.
+// Writes the theme file over the old one and then applies the audio
+// settings, and says how it went. True when the theme file was written:
+// menu_disable is then enabled. When it cannot be written, the old theme
+// file and the game's settings stay as they were.
 bool ActivatePlaylist(MainState& state);
 
 // Section Audio of HGMD.INI, when that file exists (it is never created):

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/Utf16.h"
+
 namespace kvpm {
 
 namespace {
@@ -50,19 +52,6 @@ bool IsValidUtf8(const std::string& bytes) {
   return true;
 }
 
-void AppendUtf8(std::string& out, std::uint32_t codePoint) {
-  if (codePoint < 0x80) {
-    out += static_cast<char>(codePoint);
-  } else if (codePoint < 0x800) {
-    out += static_cast<char>(0xC0 | (codePoint >> 6));
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (codePoint >> 12));
-    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  }
-}
-
 }  // namespace
 
 std::string DisplayUtf8(const std::string& bytes) {
@@ -76,7 +65,7 @@ std::string DisplayUtf8(const std::string& bytes) {
       codePoint = kCp1252High[byte - 0x80];
       if (codePoint == 0) codePoint = 0xFFFD;  // unassigned in the code page
     }
-    AppendUtf8(out, codePoint);
+    platform::AppendUtf8(out, codePoint);
   }
   return out;
 }

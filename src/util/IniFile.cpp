@@ -1,9 +1,11 @@
 #include "util/IniFile.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
+#include "platform/Utf16.h"
 
 namespace TovrikStandardFunctions {
 
@@ -28,11 +30,11 @@ IniLine Classify(std::string_view content) {
       return {IniLine::Header, TrimBlanks(line.substr(1, close - 1)), {}};
     }
   }
-  const std::size_t equals = line.find('=');
-  if (equals == std::string_view::npos) return {};
+  // A line without "=" is a key with an empty value.
+  const std::size_t equals = std::min(line.find('='), line.size());
   const std::string_view key = TrimBlanks(line.substr(0, equals));
-  if (key.empty()) return {};
-  return {IniLine::Entry, key, TrimBlanks(line.substr(equals + 1))};
+  if (key.empty() || key.front() == '[') return {};
+  return {IniLine::Entry, key, TrimBlanks(line.substr(std::min(equals + 1, line.size())))};
 }
 
 std::string_view Content(std::string_view bytes, const LineSpan& span) {
@@ -45,11 +47,20 @@ std::size_t FirstLine(std::string_view bytes) {
   return bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
 }
 
+// The line end of the file's first line; CR LF for a file of one unended line.
 std::string LineEndOf(std::string_view bytes) {
-  const std::size_t newline = bytes.find('\n');
-  return newline != std::string_view::npos && (newline == 0 || bytes[newline - 1] != '\r') ? "\n"
-                                                                                           : "\r\n";
+  const LineSpan first = platform::LineAt(bytes, 0);
+  return first.end > first.contentEnd ? std::string(bytes.substr(first.contentEnd, first.end - first.contentEnd))
+                                       : "\r\n";
 }
+
+bool EndsWithLineBreak(std::string_view bytes) {
+  return !bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r');
+}
+
+// A file saved as UTF-16 starts with the byte order mark FF FE. Windows
+// reads such a file as text and keeps it UTF-16 when it changes a value.
+bool IsUtf16(std::string_view bytes) { return bytes.starts_with("\xFF\xFE"); }
 
 bool HasLineBreak(std::string_view text) {
   return text.find_first_of("\r\n") != std::string_view::npos;
@@ -68,7 +79,8 @@ bool IniDocument::NameEqual::operator()(std::string_view a, std::string_view b) 
 }
 
 IniDocument::IniDocument(std::string_view bytes)
-    : bytes_(std::make_shared<const std::string>(bytes)) {
+    : bytes_(std::make_shared<const std::string>(IsUtf16(bytes) ? platform::Utf16ToUtf8(bytes.substr(2))
+                                                                 : std::string(bytes))) {
   const std::string_view text = *bytes_;
   Section* current = nullptr;  // null before the first section and inside a repeated one
   for (std::size_t pos = FirstLine(text); pos < text.size();) {
@@ -113,6 +125,10 @@ bool IniEntryAllowed(std::string_view section, std::string_view key, std::string
 
 std::string WithIniValue(std::string_view bytes, std::string_view section, std::string_view key,
                          std::string_view value) {
+  if (IsUtf16(bytes)) {
+    return "\xFF\xFE" + platform::Utf8ToUtf16(WithIniValue(platform::Utf16ToUtf8(bytes.substr(2)),
+                                                           section, key, value));
+  }
   const std::string lineEnd = LineEndOf(bytes);
   const std::string entry = std::string(key) + "=" + std::string(value);
   std::optional<LineSpan> lastFilled;  // the section's last non-blank line
@@ -136,7 +152,7 @@ std::string WithIniValue(std::string_view bytes, std::string_view section, std::
     return std::string(bytes.substr(0, lastFilled->end)) + before + entry + lineEnd +
            std::string(bytes.substr(lastFilled->end));
   }
-  const std::string before = !bytes.empty() && bytes.back() != '\n' ? lineEnd : "";
+  const std::string before = !bytes.empty() && !EndsWithLineBreak(bytes) ? lineEnd : "";
   return std::string(bytes) + before + "[" + std::string(section) + "]" + lineEnd + entry + lineEnd;
 }
 

@@ -2,12 +2,14 @@
 // Our INI reader and editor, answering as the Windows private-profile
 // functions do. A line whose first non-blank character is "[" and which
 // holds a "]" opens a section named by the text between them (text after the
-// "]" is ignored); a line with "=" inside a section holds a key and its
-// value; every other line is ignored. Section and key names have their blanks
-// trimmed and match without regard to ASCII letter case; the first section of
-// a name is the only one looked in, and its first line of a key wins. CRLF,
-// LF and an unterminated last line read the same. Quotation marks around a
-// value are kept as they are.
+// "]" is ignored); any other non-blank line inside a section holds a key and
+// its value, split at the first "=" (a line without one is a key with an
+// empty value). Section and key names have their blanks trimmed and match
+// without regard to ASCII letter case; the first section of a name is the
+// only one looked in, and its first line of a key wins. Lines end at CR LF, LF CR, a lone
+// LF or CR, or the end of the file. A file saved as UTF-16 (byte order mark
+// FF FE) reads as its text in UTF-8 and stays UTF-16 when a value changes.
+// Quotation marks around a value are kept as they are.
 
 #include <cstddef>
 #include <memory>

@@ -41,6 +41,10 @@ std::string FolderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// Wine shows a file without any write permission bit as read-only. The
+// bits decide, not access(), so that the rule holds for root as well.
+bool ReadOnly(const struct stat& status) { return (status.st_mode & 0222) == 0; }
+
 void SyncFolder(const std::string& folder) {
   const int directory = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (directory < 0) return;
@@ -83,6 +87,8 @@ ReplacementFile::ReplacementFile(const std::string& path) : handle_(noFile) {
   const std::string native = ResolvePath(path);
   if (native.empty()) return;
   target_ = FollowLink(native);
+  struct stat old;
+  if (stat(target_.c_str(), &old) == 0 && ReadOnly(old)) return;
   if (!Faults().failCreateTemporary) CreateTemporary();
 }
 
@@ -95,10 +101,9 @@ bool ReplacementFile::Created() const { return handle_ != noFile; }
 
 bool ReplacementFile::CreateTemporary() {
   static unsigned counter = 0;
-  const std::string folder = FolderOf(target_);
-  // A leading "." keeps the temporary hidden from PathExists meanwhile.
-  const std::string stem = folder + "/." + target_.substr(target_.find_last_of('/') + 1) + ".tmp-" +
-                           std::to_string(getpid()) + "-";
+  // A leading "." keeps the temporary hidden from PathExists meanwhile; a
+  // short name leaves room for a target whose name is near the limit.
+  const std::string stem = FolderOf(target_) + "/.kvpm-" + std::to_string(getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string name = stem + std::to_string(++counter);
     int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -138,10 +143,16 @@ bool DeleteFile(const std::string& path) {
   const std::string native = ResolvePath(path);
   struct stat status;
   if (native.empty() || Faults().failDelete || lstat(native.c_str(), &status) != 0 ||
-      S_ISDIR(status.st_mode)) {
+      S_ISDIR(status.st_mode) || (!S_ISLNK(status.st_mode) && ReadOnly(status))) {
     return false;
   }
   return unlink(native.c_str()) == 0;
+}
+
+bool FileExists(const std::string& path) {
+  const std::string native = ResolvePath(path);
+  struct stat status;
+  return !native.empty() && stat(native.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
 }
 
 }  // namespace platform

@@ -21,6 +21,7 @@ namespace {
 // components below it, still as given.
 struct PathText {
   bool valid = false;
+  bool literal = false;  // a native path: names are matched exactly
   std::string root;
   std::vector<std::string> components;
   bool endsWithSeparator = false;
@@ -63,7 +64,8 @@ PathText Parse(const std::string& path) {
   bool backslashSeparates = true;
   if (!path.empty() && path[0] == '/') {
     text.root = std::string(1, '/');  // not a literal: GCC 12 warns falsely on that
-    backslashSeparates = !Exists(path);
+    text.literal = true;
+    backslashSeparates = false;
   } else if (path.size() >= 2 && path[1] == ':') {
     char letter = LowerAscii(path[0]);
     if (letter < 'a' || letter > 'z') return text;
@@ -119,7 +121,7 @@ std::string Walk(const PathText& text, std::size_t count) {
       continue;
     }
     std::string match;
-    if (existing == walked.size()) {
+    if (!text.literal && existing == walked.size()) {
       std::string folder = text.root;
       for (const std::string& name : walked) folder = Child(folder, name);
       match = MatchComponent(folder, component);
@@ -175,13 +177,19 @@ bool AnyMatch(const std::string& path, bool includeFolders) {
   const std::string folder = Walk(text, count - 1);
   const std::string& pattern = text.components.back();
   for (const std::string& name : SortedNames(folder)) {
-    if (IsHiddenName(name) || !WildcardMatch(name, pattern)) continue;
+    if (IsHiddenName(name) || !WildcardMatch(name, pattern, !text.literal)) continue;
     struct stat status;
     if (stat(Child(folder, name).c_str(), &status) == 0 && Counts(status, includeFolders)) {
       return true;
     }
   }
   return false;
+}
+
+std::string PathInFolder(const std::string& folder, const std::string& name) {
+  if (folder.empty() || folder[0] != '/') return folder + "\\" + name;
+  const std::string match = MatchComponent(folder, name);
+  return Child(folder, match.empty() ? name : match);
 }
 
 std::string CanonicalPath(const std::string& path) {

@@ -39,13 +39,16 @@ std::optional<ValueAddress> Address(const std::string& path) {
 
 }  // namespace
 
-// One pass over the file; the value is taken from the first key in the
-// address's order that holds it.
+// One pass over the file. The value comes from the first key in the
+// address's order that exists, as a view of the registry is chosen per key:
+// when the 32-bit view holds the key, a value it lacks is not looked for in
+// the 64-bit key of the same name.
 std::string ReadRegistryText(const std::string& path) {
   std::optional<ValueAddress> address = Address(path);
   std::string bytes;
   if (!address || ReadWholeFile(address->file, bytes) != ReadStatus::Ok) return "";
   const std::string_view text = bytes;
+  std::vector<bool> present(address->keys.size());
   std::vector<std::optional<std::string>> found(address->keys.size());
   constexpr std::size_t noKey = std::string::npos;
   std::size_t keyIndex = noKey;  // the address's key whose lines are being read
@@ -58,6 +61,7 @@ std::string ReadRegistryText(const std::string& path) {
       for (std::size_t i = 0; i < address->keys.size(); ++i) {
         if (EqualNoCase(*key, address->keys[i])) keyIndex = i;
       }
+      if (keyIndex != noKey) present[keyIndex] = true;
       continue;
     }
     if (keyIndex == noKey || found[keyIndex]) continue;
@@ -65,8 +69,8 @@ std::string ReadRegistryText(const std::string& path) {
     if (value && EqualNoCase(value->name, address->valueName))
       found[keyIndex] = DataText(value->data);
   }
-  for (const std::optional<std::string>& data : found) {
-    if (data) return *data;
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    if (present[i]) return found[i].value_or("");
   }
   return "";
 }

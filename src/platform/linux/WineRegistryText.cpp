@@ -3,66 +3,11 @@
 #include <charconv>
 #include <cstdint>
 
+#include "platform/Utf16.h"
+
 namespace platform {
 
 namespace {
-
-constexpr char32_t replacementCharacter = 0xFFFD;
-
-void AppendUtf8(std::string& text, char32_t code) {
-  if (code < 0x80) {
-    text += static_cast<char>(code);
-  } else if (code < 0x800) {
-    text += static_cast<char>(0xC0 | (code >> 6));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    text += static_cast<char>(0xE0 | (code >> 12));
-    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    text += static_cast<char>(0xF0 | (code >> 18));
-    text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
-// Turns escaped UTF-16 code units into UTF-8, pairing surrogates; a
-// surrogate without its partner becomes U+FFFD.
-class Utf16Decoder {
- public:
-  explicit Utf16Decoder(std::string& text) : text_(text) {}
-
-  void Unit(char32_t unit) {
-    const bool high = unit >= 0xD800 && unit < 0xDC00;
-    const bool low = unit >= 0xDC00 && unit < 0xE000;
-    if (pendingHigh_ != 0 && low) {
-      AppendUtf8(text_, 0x10000 + ((pendingHigh_ - 0xD800) << 10) + (unit - 0xDC00));
-      pendingHigh_ = 0;
-      return;
-    }
-    Flush();
-    if (high) {
-      pendingHigh_ = unit;
-    } else {
-      AppendUtf8(text_, low ? replacementCharacter : unit);
-    }
-  }
-
-  void Byte(char c) {
-    Flush();
-    text_ += c;
-  }
-
-  void Flush() {
-    if (pendingHigh_ != 0) AppendUtf8(text_, replacementCharacter);
-    pendingHigh_ = 0;
-  }
-
- private:
-  std::string& text_;
-  char32_t pendingHigh_ = 0;
-};
 
 // Reads up to `maxDigits` digits of the base at `pos`; nullopt when there are none.
 std::optional<char32_t> ReadNumber(std::string_view line, std::size_t& pos, int base,

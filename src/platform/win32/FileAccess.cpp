@@ -67,7 +67,11 @@ std::int64_t InputFile::Read(char* buffer, std::size_t size) {
   return count;
 }
 
+// A read-only target is refused before anything is written (the rename
+// over it would fail as well).
 ReplacementFile::ReplacementFile(const std::string& path) : target_(path), handle_(noFile) {
+  const DWORD old = GetFileAttributesA(path.c_str());
+  if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_READONLY) != 0) return;
   if (!path.empty() && !Faults().failCreateTemporary) CreateTemporary();
 }
 
@@ -78,10 +82,12 @@ ReplacementFile::~ReplacementFile() {
 
 bool ReplacementFile::Created() const { return handle_ != noFile; }
 
-// The temporary is marked hidden, so PathExists passes it over meanwhile.
+// The temporary is marked hidden, so PathExists passes it over meanwhile; a
+// short name leaves room for a target whose name is near the limit.
 bool ReplacementFile::CreateTemporary() {
   static unsigned counter = 0;
-  const std::string stem = target_ + ".tmp-" + std::to_string(GetCurrentProcessId()) + "-";
+  const std::string stem = target_.substr(0, target_.find_last_of("\\/") + 1) + "kvpm-" +
+                           std::to_string(GetCurrentProcessId()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string name = stem + std::to_string(++counter);
     const HANDLE file = ::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -129,6 +135,11 @@ bool DeleteFile(const std::string& path) {
     return false;
   }
   return DeleteFileA(path.c_str()) != 0;
+}
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 }  // namespace platform

@@ -86,6 +86,10 @@ bool AnyMatch(const std::string& path, bool includeFolders) {
 
 // The full path ("." and ".." resolved, separators made single), spelled as
 // on disk, then in its short form where the file system keeps 8.3 aliases.
+std::string PathInFolder(const std::string& folder, const std::string& name) {
+  return folder + "\\" + name;
+}
+
 std::string CanonicalPath(const std::string& path) {
   if (path.empty()) return "";
   QuietDriveErrors quiet;

@@ -42,8 +42,8 @@ class KeyHandle {
   HKEY key_ = nullptr;
 };
 
-// The value's text in one view of the registry; nullopt when the key or the
-// value is not there.
+// The value's text in one view of the registry: nullopt when the key is not
+// there, "" when the key lacks the value.
 std::optional<std::string> ValueText(HKEY root, const std::string& key, REGSAM view,
                                      const std::string& name) {
   KeyHandle handle(root, key, view);
@@ -61,13 +61,14 @@ std::optional<std::string> ValueText(HKEY root, const std::string& key, REGSAM v
       return DataText(type, data);
     }
   }
-  return std::nullopt;
+  return "";
 }
 
 }  // namespace
 
-// A 32-bit program on 64-bit Windows sees the 32-bit view; a value that is
-// not there is looked for in the 64-bit view.
+// A 32-bit program on 64-bit Windows sees the 32-bit view; a key that is not
+// there is looked for in the 64-bit view. The view is chosen per key, so a
+// value the 32-bit key lacks is not taken from the 64-bit one.
 std::string ReadRegistryText(const std::string& path) {
   const std::optional<RegistryPath> parsed = ParseRegistryPath(path);
   if (!parsed) return "";
