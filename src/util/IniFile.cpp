@@ -33,7 +33,7 @@ IniLine Classify(std::string_view content) {
   // A line without "=" is a key with an empty value.
   const std::size_t equals = std::min(line.find('='), line.size());
   const std::string_view key = TrimBlanks(line.substr(0, equals));
-  if (key.empty() || key.front() == '[') return {};
+  if (key.empty()) return {};
   return {IniLine::Entry, key, TrimBlanks(line.substr(std::min(equals + 1, line.size())))};
 }
 

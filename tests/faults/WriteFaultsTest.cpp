@@ -32,7 +32,6 @@ TEST_P(WriteFaultsTest, TheFileIsOldOrNewAndTheUserIsToldWhatHappened) {
   static const std::string kNew = "C:\\Games\\new";  // beside the game, which goes with the test
   const std::string audio =
       "Could not update the game's audio settings in \"C:\\Games\\Korvale\\HGMD.INI\".";
-  const auto activate = [this] { ActivatePlaylist(state); };
   struct File {
     std::string path, old;  // path "" for kvpm.ini; old "" for no file before
     std::function<void()> act;
@@ -41,13 +40,19 @@ TEST_P(WriteFaultsTest, TheFileIsOldOrNewAndTheUserIsToldWhatHappened) {
     std::vector<std::string> told[3];  // when all goes well (failDelete too), on write/read faults
   };
   const File files[] = {
-      {Game("thememd.ini"), old, activate, "", false, {{done}, {failed}, {done}}},
+      {Game("thememd.ini"), old, [this] { ActivatePlaylist(state); }, "", false, {{done}, {failed}, {done}}},
       // An unreadable HGMD.INI is never replaced: it may hold more than a read gave.
-      {Game("HGMD.INI"), "[Audio]\r\nIsScoreRepeat=yes ;loop\r\nIsScoreShuffle=no\r\n", activate,
+      {Game("HGMD.INI"), "[Audio]\r\nIsScoreRepeat=yes ;loop\r\nIsScoreShuffle=no\r\n",
+       [this] { ApplyGameAudioSettings(state); },
        "[Audio]\r\nIsScoreRepeat=no\r\nIsScoreShuffle=yes\r\nInGameMusic=yes\r\n", true,
-       {{done}, {audio, failed}, {audio, done}}},
-      {kNew, "", [this] { dialogs.saveChoices = {kNew}; FileSaveAs(state); }, "", false,
-       {{}, {saveFailed + "\"C:\\Games\\new\"."}, {}}},
+       {{}, {audio}, {audio}}},
+      {kNew, "", [this] {
+         dialogs.saveChoices = {kNew};
+         FileSaveAs(state);  // the caption names the file that Save writes, after a failure too
+         const std::string& current = state.dialogSave.fileName;
+         EXPECT_EQ(state.controls.caption,
+                   (current.empty() ? "New Playlist" : current) + " - KV Playlist Manager");
+       }, "", false, {{}, {saveFailed + "\"C:\\Games\\new\"."}, {}}},
       // Failures to write kvpm.ini, the program's own business, are not told.
       {"", "", [this] {
          MainState firstStart{dialogs};
@@ -68,7 +73,6 @@ TEST_P(WriteFaultsTest, TheFileIsOldOrNewAndTheUserIsToldWhatHappened) {
   SelectTrack(state, 13, 7);  // a playlist unlike any old file
   const std::string path =
       file.path.empty() ? programFolder + "/kvpm.ini" : prefix.Native(file.path);
-  prefix.CreateFile(Game("thememd.ini"), "[KVPMINTR]\r\nOption=1\r\n");  // beside HGMD.INI
   std::filesystem::remove(path);
   if (!file.old.empty()) test::WriteBytes(path, file.old);
   dialogs.texts.clear();

@@ -22,8 +22,9 @@ namespace fs = std::filesystem;
 namespace tsf = TovrikStandardFunctions;
 using Pairs = std::initializer_list<std::pair<std::string, std::string>>;
 
-// A 32-bit program sees HKLM\Software through Wow6432Node first, then the plain key.
-TEST(RegistryTest, ValuesComeFromThe32BitViewFirstByNamesOfAnyCase) {
+// A 32-bit program sees HKLM\Software through Wow6432Node when the key is
+// there, else the plain key; a key's values never mix the two views.
+TEST(RegistryTest, ValuesComeFromThe32BitViewOfAKeyFirstByNamesOfAnyCase) {
   FakePrefix prefix;
   const std::string path = "C:\\32-bit \"view\"\\", key = "HKLM\\SOFTWARE\\Tallowmere\\Korvale\\";
   prefix.SetValue(kExpansionKey, "InstallPath", path);
@@ -31,8 +32,10 @@ TEST(RegistryTest, ValuesComeFromThe32BitViewFirstByNamesOfAnyCase) {
   prefix.SetValue(kExpansionKey, "", "the default value");
   prefix.SetValue("Software\\Tallowmere\\Korvale", "InstallPath", "plain");
   prefix.SetValue("Software\\Tallowmere\\Korvale", "OnlyPlain", "plain only");
+  prefix.SetValue("Software\\Tallowmere\\Harrowgate", "InstallPath", "plain key");
   for (const auto& [valuePath, text] : Pairs{
-           {key + "InstallPath", path}, {key + "OnlyPlain", "plain only"},
+           {key + "InstallPath", path}, {key + "OnlyPlain", "none"},
+           {"HKLM\\Software\\Tallowmere\\Harrowgate\\InstallPath", "plain key"},
            {"HKEY_LOCAL_MACHINE\\software\\WOW6432NODE\\tallowmere\\korvale\\installpath", path},
            {key, "the default value"}, {"HKLM\\SOFTWARE\\\\Tallowmere\\Korvale\\Version", "65537"},
            {key + "Missing", "none"}, {"HKCR\\SOFTWARE\\Tallowmere\\Korvale\\Version", "none"},
@@ -64,6 +67,11 @@ TEST(PathsTest, VisibleFilesExistAndHaveOneShortFormFoldersOnlyWithTheFolderFlag
   for (const Case& c : cases) {
     EXPECT_EQ(tsf::PathExists(c.path, false), c.exists) << c.path;
     EXPECT_EQ(tsf::PathExists(c.path, true), c.existsWithFolders) << c.path << " with folders";
+  }
+  // A hidden file is a file all the same where the program asks whether one is there.
+  for (const auto& [path, file] : {std::pair{s + ".hidden.wav", true}, {s + "folder.wav", false},
+                                   {k + "u*.wav", false}, {k + "USER01.wav", true}}) {
+    EXPECT_EQ(platform::FileExists(path), file) << path;
   }
   const std::string shortPath = tsf::GetShortPath(k + "gamemd.exe");
   const std::string other = tsf::GetShortPath("c:\\games\\\\sounds\\..\\Korvale\\GAMEMD.EXE");
@@ -113,6 +121,22 @@ TEST_F(FilesTest, WholeFilesAreReadReplacedOrDeletedAndNothingIsLeftBeside) {
   EXPECT_FALSE(platform::DeleteFile("C:\\Files\\theme.ini"));
   EXPECT_FALSE(platform::DeleteFile("C:\\Files\\sub"));
   EXPECT_EQ(Names(), std::set<std::string>{"sub"});
+}
+
+// A file without any write permission bit (Windows: read-only) is neither
+// replaced nor deleted, whoever runs the program; one over 16 MB is not read.
+TEST_F(FilesTest, ReadOnlyFilesStayAndFilesOver16MbAreNotRead) {
+  const std::string file = "C:\\Files\\theme.ini", path = prefix.CreateFile(file, "old");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_FALSE(platform::WriteWholeFile(file, "new") || platform::DeleteFile(file));
+  EXPECT_EQ(ReadBytes(path), "old");
+  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+  std::string read;
+  for (const std::uint64_t size : {platform::kMaxReadSize, platform::kMaxReadSize + 1}) {
+    fs::resize_file(path, size);
+    EXPECT_EQ(platform::ReadWholeFile(file, read) == platform::ReadStatus::Ok &&
+                  read.size() == size, size == platform::kMaxReadSize);
+  }
 }
 
 TEST_F(FilesTest, CopyFileReplacingCopiesInChunksWithProgressOrNothing) {

@@ -21,7 +21,6 @@ class FakeDialogs : public UserDialogs {
   std::deque<int> answers;
   std::deque<std::optional<std::string>> openChoices, saveChoices;  // nullopt: cancelled
   std::deque<std::optional<int>> menuChoices;
-  std::function<void()> beforeAnswer;  // runs before each question is answered
 
   std::vector<std::string> texts;  // every message, in order
   std::vector<Buttons> buttons;
@@ -35,7 +34,6 @@ class FakeDialogs : public UserDialogs {
     texts.push_back(text);
     buttons.push_back(shown);
     if (shown == Buttons::Ok && answers.empty()) return AnswerOk;
-    if (beforeAnswer) beforeAnswer();
     return Take(answers, static_cast<int>(AnswerCancel));
   }
   std::optional<std::string> ChooseFileToOpen(const FileDialogSetup& setup) override {

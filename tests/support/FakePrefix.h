@@ -53,8 +53,6 @@ class FakePrefix {
   std::string CdRoot(char letter) const;
 
 #ifndef _WIN32
-  // system.reg's bytes as given; values set afterwards are appended.
-  void SetSystemReg(const std::string& bytes);
   void AddDrive(char letter, const std::string& nativeTarget);  // dosdevices/<letter>:
   void SetMountTable(const std::string& text);
 #endif
@@ -73,7 +71,6 @@ class FakePrefix {
   std::string made_;  // top folders and keys made, one per line, removed at the end
 #else
   platform::Environment previous_;
-  std::string systemRegStart_;
   std::string values_;  // one "\n[key] stamp\n"name"=data" per value
 #endif
 };

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "support/Program.h"
-#include "platform/Files.h"
 #include "playlist/Playlist.h"
 #include "playlist/Slots.h"
 #include "theme/Activation.h"
@@ -64,7 +64,9 @@ TEST_F(ThemeFile, EachEditOfTheNewPlaylistChangesOnlyItsLines) {
 }
 
 // Activation replaces an old theme file without asking and never creates
-// HGMD.INI; deactivation deletes the theme file.
+// HGMD.INI; deactivation deletes the theme file. A theme file the user made
+// read-only is neither replaced nor deleted, and the game's settings then
+// stay as they were.
 TEST_F(ThemeFile, ActivationWritesTheGamesAudioKeysAndDeactivationDeletesTheFile) {
   const std::string activated = "Custom playlist activated.";
   const std::string zeroVolume =
@@ -99,17 +101,22 @@ TEST_F(ThemeFile, ActivationWritesTheGamesAudioKeysAndDeactivationDeletesTheFile
   }
   EXPECT_EQ(GameBytes("thememd.ini"), Golden());
 
+  const std::string theme = prefix.Native(Game("thememd.ini"));
+  std::filesystem::permissions(theme, std::filesystem::perms::owner_read);
+  prefix.CreateFile(Game("HGMD.INI"), settings(cases[1].before));
   dialogs.texts.clear();
+  EXPECT_FALSE(ActivatePlaylist(state));
+  EXPECT_EQ(GameBytes("HGMD.INI"), settings(cases[1].before));
   for (const bool undeletable : {true, false, false}) {  // the last time, nothing is left
     state.controls.menu_disable.enabled = true;
-    platform::Faults().failDelete = undeletable;
     DeactivatePlaylist(state);
-    platform::Faults() = {};
     EXPECT_EQ(state.controls.menu_disable.enabled, undeletable);
     EXPECT_EQ(GameBytes("thememd.ini"), undeletable ? Golden() : "");
+    std::error_code gone;  // at the end
+    std::filesystem::permissions(theme, std::filesystem::perms::owner_all, gone);
   }
   EXPECT_EQ(dialogs.texts,
-            (Texts{"Error deactivating playlist.",
+            (Texts{"Error activating playlist.", "Error deactivating playlist.",
                    "\"C:\\Games\\Korvale\\thememd.ini\" deleted - custom playlist deactivated."}));
 }
 

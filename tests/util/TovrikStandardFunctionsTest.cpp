@@ -16,6 +16,8 @@ using namespace TovrikStandardFunctions;
 using Pairs = std::initializer_list<std::pair<std::string, std::string>>;
 
 const std::string kFile = "C:\\Settings\\kvpm.ini";
+// A file saved as UTF-16: "[S]", line end, "K=" and U+00E9 U+6F22.
+const std::string kUtf16("\xFF\xFE[\0S\0]\0\r\0\n\0K\0=\0\xE9\0\x22\x6F", 20);
 
 class IniFileTest : public ::testing::Test {
  protected:
@@ -49,6 +51,17 @@ TEST_F(IniFileTest, TheFirstSectionAndKeyOfANameWinWithoutRegardToCaseOrBlanks) 
   EXPECT_EQ(ReadIniValue("S", "B", "C:\\Settings", "a folder"), "a folder");
 }
 
+// As on Windows: a lone CR or LF CR ends a line too, a line without "=" is
+// its key with an empty value, and a UTF-16 file reads as its text.
+TEST_F(IniFileTest, LinesEndAndKeysStandAsWindowsReadsThem) {
+  for (const auto& [file, read] : Pairs{{"[S]\rK=cr\rX=1", "cr"}, {"[S]\n\rK=lf cr\n\r", "lf cr"},
+                                        {"[S]\r\n\r\nK\r\nK=later", "default"},
+                                        {kUtf16, "\xC3\xA9\xE6\xBC\xA2"}}) {
+    prefix.CreateFile(kFile, file);
+    EXPECT_EQ(ReadIniValue("S", "K", kFile, "default"), read) << file;
+  }
+}
+
 // An entry that would break the file is refused: "" after.
 TEST_F(IniFileTest, AWriteChangesOneLineAndKeepsEveryOtherByte) {
   const std::string game = ";\xe9\r\n[Audio] ;own\r\n\tVol = 0.7 \r\nRepeat=no\r\nOdd\r\n\r\n[V]\n";
@@ -68,6 +81,9 @@ TEST_F(IniFileTest, AWriteChangesOneLineAndKeepsEveryOtherByte) {
       {"[A]\nX=1\n[B]\n[a]\nZ=old\n", "A", "Z", "new", "[A]\nX=1\nZ=new\n[B]\n[a]\nZ=old\n"},
       {"[A]\r\nX=1\r\n", "Recent", "1", "C:\\a.kvl", "[A]\r\nX=1\r\n[Recent]\r\n1=C:\\a.kvl\r\n"},
       {"[A]\nX=1", "B", "Y", "2", "[A]\nX=1\n[B]\nY=2\n"}, {"", "B", "Y", "2", "[B]\r\nY=2\r\n"},
+      {"[A]\rX=1\r", "A", "Z", "3", "[A]\rX=1\rZ=3\r"}, {"[A]\n\rX=1", "B", "Y", "2",
+       "[A]\n\rX=1\n\r[B]\n\rY=2\n\r"}, {"[A]\nX\nX=1\n", "A", "X", "2", "[A]\nX=2\nX=1\n"},
+      {kUtf16, "S", "Z", "3", kUtf16 + std::string("\r\0\n\0Z\0=\0" "3\0\r\0\n\0", 14)},
       {old, "S", "K", "new\r\nX=1", ""}, {old, "S", "K", "new\rx", ""}, {old, "S", "K\nX", "v", ""},
       {old, "S\n[T]", "K", "v", ""}, {old, "S", "K=x", "v", ""}, {old, "S", " ", "v", ""},
       {old, "S", " [T]", "v", ""}, {old, "S]", "K", "v", ""}, {old, " ", "K", "v", ""}};

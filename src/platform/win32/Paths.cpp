@@ -84,12 +84,12 @@ bool AnyMatch(const std::string& path, bool includeFolders) {
   return false;
 }
 
-// The full path ("." and ".." resolved, separators made single), spelled as
-// on disk, then in its short form where the file system keeps 8.3 aliases.
 std::string PathInFolder(const std::string& folder, const std::string& name) {
   return folder + "\\" + name;
 }
 
+// The full path ("." and ".." resolved, separators made single), spelled as
+// on disk, then in its short form where the file system keeps 8.3 aliases.
 std::string CanonicalPath(const std::string& path) {
   if (path.empty()) return "";
   QuietDriveErrors quiet;

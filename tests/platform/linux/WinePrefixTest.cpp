@@ -92,7 +92,8 @@ TEST_F(WinePrefixTest, DrivesAreTheLettersOfDosdevicesThenTheHostsOpticalMedia) 
                         " cdrom ready;" + At("media/gone") + " cdrom empty;/m/cd\\04 cdrom empty;");
 }
 
-// A native path (from a file dialog) is taken literally when it exists.
+// A native path (from a file dialog) is taken as it stands: names match
+// exactly and a backslash is part of one.
 TEST_F(WinePrefixTest, WindowsPathsResolveThroughDosdevicesComponentByComponent) {
   for (const char* f : {"HGMD.INI", "hgmd.ini", "Hgmd.ini"})
     prefix.CreateFile("C:\\Games\\Korvale\\" + std::string(f));
@@ -109,13 +110,21 @@ TEST_F(WinePrefixTest, WindowsPathsResolveThroughDosdevicesComponentByComponent)
       {"C:", drive}, {"c:\\", drive + "/"}, {"q:\\Games", At("dosdevices/q:/Games")},
       {"Z:\\", At("dosdevices/z:/")}, {"Q\\Games", fs::current_path().string() + "/Q/Games"},
       {At("odd\\name"), At("odd\\name")},
-      {At("drive_c/Games") + "\\korvale\\hgmd.INI", At("drive_c/Games/Korvale/HGMD.INI")},
+      {At("drive_c/Games") + "\\Korvale\\HGMD.INI", At("drive_c/Games\\Korvale\\HGMD.INI")},
+      {At("drive_c/games/Korvale/HGMD.INI"), At("drive_c/games/Korvale/HGMD.INI")},
       {"R:\\x", ""}, {"1:\\x", ""}, {"\\x", ""}, {"", ""}}) {
     EXPECT_EQ(platform::ResolvePath(path), native) << path;
   }
+  EXPECT_TRUE(platform::AnyMatch(korvale + "Hgmd.ini", false) &&
+              !platform::AnyMatch(korvale + "hgmd.INI", false));
+  // A file in a folder, such as a CD the host mounted, spelled as the folder spells it.
+  const std::string folder = drive + "/Games/Korvale";
+  EXPECT_EQ(platform::PathInFolder(folder, "HGMD.ini") + "|" + platform::PathInFolder(folder, "new") +
+                "|" + platform::PathInFolder("C:", "x"), korvale + "HGMD.INI|" + korvale + "new|C:\\x");
 }
 
-// A replaced file keeps its link and its permission bits; a pipe is never waited for.
+// A replaced file keeps its link and its permission bits, and its name may be
+// as long as the file system allows; a pipe is never waited for.
 TEST_F(WinePrefixTest, LinksAreFollowedAndAReplacedFileKeepsItsPermissionBits) {
   const std::string file = prefix.CreateFile("C:\\Games\\Korvale\\HGMD.INI", "old");
   fs::create_symlink(file, drive + "/Games/link.ini");
@@ -127,6 +136,7 @@ TEST_F(WinePrefixTest, LinksAreFollowedAndAReplacedFileKeepsItsPermissionBits) {
   EXPECT_TRUE(fs::is_symlink(drive + "/Games/link.ini"));
   EXPECT_EQ(ReadBytes(file), "new");
   EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640));
+  EXPECT_TRUE(platform::WriteWholeFile(At(std::string(251, 'n') + ".kvl"), "x"));
   ASSERT_EQ(mkfifo(At("pipe").c_str(), 0600), 0);
   std::string bytes;
   EXPECT_EQ(platform::ReadWholeFile(At("pipe"), bytes), platform::ReadStatus::Unreadable);

@@ -10,12 +10,14 @@
 namespace kvpm::test {
 
 namespace fs = std::filesystem;
+const std::string kSystemRegStart =
+    "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n#arch=win64\n";
 
 FakePrefix::FakePrefix() : root_(NewFolder()), previous_(platform::CurrentEnvironment()) {
   fs::create_directories(root_ + "/drive_c");
   fs::create_directories(root_ + "/dosdevices");
   AddDrive('c', "../drive_c");
-  SetSystemReg("WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n#arch=win64\n");
+  WriteBytes(root_ + "/system.reg", kSystemRegStart);
   SetMountTable("");
   platform::SetEnvironment({root_, root_ + "/mounts"});
 }
@@ -35,13 +37,7 @@ void FakePrefix::SetRawValue(const std::string& key, const std::string& name,
   const std::size_t old = platform::LowerAscii(values_).find(platform::LowerAscii(header));
   if (old != std::string::npos) values_.erase(old, values_.find('\n', old + header.size()) - old);
   values_ += header + wineData;
-  WriteBytes(root_ + "/system.reg", systemRegStart_ + values_ + "\n");
-}
-
-void FakePrefix::SetSystemReg(const std::string& bytes) {
-  systemRegStart_ = bytes;
-  values_.clear();
-  WriteBytes(root_ + "/system.reg", systemRegStart_);
+  WriteBytes(root_ + "/system.reg", kSystemRegStart + values_ + "\n");
 }
 
 void FakePrefix::AddDrive(char letter, const std::string& nativeTarget) {
