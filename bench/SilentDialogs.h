@@ -18,6 +18,7 @@ class SilentDialogs : public UserDialogs {
   void ShowWaitWindow(const std::string&) override {}
   void ShowCopyProgress(std::uint64_t, std::uint64_t) override {}
   void HideWaitWindow() override {}
+  std::optional<PrefixAnswer> ChoosePrefix(const std::vector<PrefixOffer>&) override { return {}; }
 };
 
 }  // namespace kvpm::bench

@@ -24,6 +24,12 @@ std::string Registry(const std::string& key, const std::string& name) {
 
 bool FileExists(const std::string& path) { return tsf::PathExists(path, false); }
 
+// The expansion's folder: its install path less the executable's name.
+std::optional<std::string> ExpansionFolder(const std::string& installPath) {
+  if (installPath.size() < kExecutableNameLength) return std::nullopt;
+  return installPath.substr(0, installPath.size() - kExecutableNameLength);
+}
+
 }  // namespace
 
 bool DetectBaseGame(MainState& state) {
@@ -40,8 +46,8 @@ bool DetectBaseGame(MainState& state) {
 
 bool DetectExpansion(MainState& state) {
   const std::string installPath = Registry(kExpansionKey, "InstallPath");
-  if (installPath.size() >= kExecutableNameLength) {
-    state.gameFolder = installPath.substr(0, installPath.size() - kExecutableNameLength);
+  if (const std::optional<std::string> folder = ExpansionFolder(installPath)) {
+    state.gameFolder = *folder;
     state.compilationInstall = false;
     if (FileExists(installPath)) return true;
   }
@@ -56,6 +62,14 @@ bool DetectExpansion(MainState& state) {
   }
   state.Message("Korvale is not installed! Please install Korvale");
   return false;
+}
+
+std::optional<std::string> RegisteredGameFolder() {
+  if (Registry(kBaseGameKey, "InstallPath").empty() && Registry(kCompilationKey, "hg_folder").empty()) {
+    return std::nullopt;
+  }
+  return ExpansionFolder(Registry(kExpansionKey, "InstallPath"))
+      .value_or(Registry(kCompilationKey, "kv_folder"));
 }
 
 bool CheckExpansionVersion(MainState& state) {

@@ -266,8 +266,8 @@ void MainWindow::ShowState() {
   ShowMenuItem(menuLine4_, controls.menu_line4);
 }
 
-bool MainWindow::Start(const std::string& programFolder) {
-  const StartupOutcome outcome = InitialiseMainWindow(state_, programFolder);
+bool MainWindow::Start(const std::string& programFolder, const std::string& givenPrefix) {
+  const StartupOutcome outcome = InitialiseMainWindow(state_, programFolder, givenPrefix);
   if (outcome == StartupOutcome::EndProgram) return false;
   ShowState();
   show();

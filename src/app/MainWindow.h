@@ -32,8 +32,9 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   // Runs the start-up sequence and shows the window. False when the program
-  // must end (the game is not installed).
-  bool Start(const std::string& programFolder);
+  // must end (the game is not installed). givenPrefix: the command line's
+  // Wine prefix, or "".
+  bool Start(const std::string& programFolder, const std::string& givenPrefix = "");
 
   MainState& State() { return state_; }
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/QtText.h"
+#include "dialogs/PrefixWindow.h"
 #include "dialogs/WaitWindow.h"
 #include "platform/Paths.h"
 #include "state/WindowControls.h"
@@ -118,6 +119,12 @@ void QtUserDialogs::ShowCopyProgress(std::uint64_t done, std::uint64_t total) {
 void QtUserDialogs::HideWaitWindow() {
   if (waitWindow_ != nullptr) waitWindow_->hide();
   parent_->show();
+}
+
+std::optional<PrefixAnswer> QtUserDialogs::ChoosePrefix(const std::vector<PrefixOffer>& offers) {
+  PrefixWindow window(parent_, offers);
+  window.exec();
+  return window.Answer();
 }
 
 }  // namespace kvpm

@@ -27,6 +27,7 @@ class QtUserDialogs : public UserDialogs {
   void ShowWaitWindow(const std::string& label) override;
   void ShowCopyProgress(std::uint64_t done, std::uint64_t total) override;
   void HideWaitWindow() override;
+  std::optional<PrefixAnswer> ChoosePrefix(const std::vector<PrefixOffer>& offers) override;
 
  private:
   std::optional<std::string> ChooseFile(const FileDialogSetup& setup, bool save);

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/GameDetection.h"
+#include "app/PrefixChoice.h"
 #include "catalogue/Availability.h"
 #include "catalogue/SoundtrackNumbers.h"
 #include "playlist/Playlist.h"
@@ -71,18 +72,28 @@ bool FirstStart(MainState& state) {
 
 }  // namespace
 
-StartupOutcome InitialiseMainWindow(MainState& state, const std::string& programFolder) {
+bool LoadProgram(MainState& state, const std::string& programFolder,
+                 const std::string& givenPrefix) {
   BuildSoundtrackTable(state.catalogue);
   state.programFolder = programFolder;
-  if (!DetectBaseGame(state) || !DetectExpansion(state) || !CheckExpansionVersion(state)) {
-    return StartupOutcome::EndProgram;
+  const std::optional<PrefixChoice> prefix = ChooseWinePrefix(state, givenPrefix);
+  if (!prefix || !DetectBaseGame(state) || !DetectExpansion(state) ||
+      !CheckExpansionVersion(state)) {
+    return false;
   }
   ReadSettings(state);
+  RememberPrefix(state, *prefix);
   LoadRecentFiles(state);
   state.themeFile = tsf::JoinPath(state.gameFolder, "thememd.ini", "");
   RefreshArchiveButtons(state);
   ShowExpansionSoundtrack(state);
   NewPlaylist(state);
+  return true;
+}
+
+StartupOutcome InitialiseMainWindow(MainState& state, const std::string& programFolder,
+                                    const std::string& givenPrefix) {
+  if (!LoadProgram(state, programFolder, givenPrefix)) return StartupOutcome::EndProgram;
   ReadActiveThemeFile(state);
   ReadGameAudioSwitches(state);
   state.controls.lstTracks.currentIndex = -1;

@@ -13,9 +13,16 @@ enum class StartupOutcome {
   ShowWindowAndAbout  // first start: the About window in front of the disabled main window
 };
 
-// Brings the program up in its fixed order: catalogue, game detection,
-// settings and recent files, availability, a new playlist, the playlist
+// The part of the start-up that the window and the command line share: the
+// catalogue, the Wine prefix (givenPrefix: the command line's --prefix, or
+// ""), game detection, settings and recent files, availability and a new
+// playlist. False when the program must end; its message has been shown.
+bool LoadProgram(MainState& state, const std::string& programFolder,
+                 const std::string& givenPrefix);
+
+// Brings the program up in its fixed order: LoadProgram, then the playlist
 // active in the game, the game's audio switches, and the first-start About.
-StartupOutcome InitialiseMainWindow(MainState& state, const std::string& programFolder);
+StartupOutcome InitialiseMainWindow(MainState& state, const std::string& programFolder,
+                                    const std::string& givenPrefix = "");
 
 }  // namespace kvpm

@@ -9,6 +9,13 @@
 
 namespace platform {
 
+// Whether the game lives in a Wine prefix (Linux) or in the system itself.
+#ifdef _WIN32
+inline constexpr bool kWinePrefixes = false;
+#else
+inline constexpr bool kWinePrefixes = true;
+#endif
+
 struct Environment {
   std::string prefix;                          // the Wine prefix folder
   std::string mountTable = "/proc/self/mounts";  // the host's mounted file systems

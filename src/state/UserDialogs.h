@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kvpm {
 
@@ -20,6 +21,18 @@ struct FileDialogSetup {
   std::string defaultExtension;  // "kvl": added to a name typed without extension
   std::string initialFolder;
   std::string fileName;
+};
+
+// A Wine prefix that holds the game, as the prefix chooser lists it.
+struct PrefixOffer {
+  std::string launcher;
+  std::string folder;
+  std::string gameFolder;
+};
+
+struct PrefixAnswer {
+  std::size_t index;  // into the offers
+  bool remember;      // "Remember this choice"
 };
 
 class UserDialogs {
@@ -43,6 +56,10 @@ class UserDialogs {
   virtual void ShowWaitWindow(const std::string& label) = 0;
   virtual void ShowCopyProgress(std::uint64_t done, std::uint64_t total) = 0;
   virtual void HideWaitWindow() = 0;
+
+  // Several Wine prefixes hold the game: the one the user chooses, or
+  // nothing when the user cancelled (the program then ends).
+  virtual std::optional<PrefixAnswer> ChoosePrefix(const std::vector<PrefixOffer>& offers) = 0;
 };
 
 }  // namespace kvpm

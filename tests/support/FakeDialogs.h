@@ -21,11 +21,13 @@ class FakeDialogs : public UserDialogs {
   std::deque<int> answers;
   std::deque<std::optional<std::string>> openChoices, saveChoices;  // nullopt: cancelled
   std::deque<std::optional<int>> menuChoices;
+  std::deque<std::optional<PrefixAnswer>> prefixChoices;
 
   std::vector<std::string> texts;  // every message, in order
   std::vector<Buttons> buttons;
   std::vector<FileDialogSetup> openDialogs, saveDialogs;
   std::vector<bool> menusOpened;  // atPosition of each context menu
+  std::vector<std::vector<PrefixOffer>> prefixOffers;
   std::vector<std::string> waitLabels;
   std::vector<std::pair<std::uint64_t, std::uint64_t>> progress;
   bool waitShown = false;
@@ -57,6 +59,10 @@ class FakeDialogs : public UserDialogs {
     progress.emplace_back(done, total);
   }
   void HideWaitWindow() override { waitShown = false; }
+  std::optional<PrefixAnswer> ChoosePrefix(const std::vector<PrefixOffer>& offers) override {
+    prefixOffers.push_back(offers);
+    return Take(prefixChoices, {});
+  }
 
  private:
   template <typename T>

@@ -1,5 +1,7 @@
 #include "platform/Registry.h"
 
+#include <algorithm>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -18,6 +20,7 @@ namespace {
 struct ValueAddress {
   std::string file;
   std::vector<std::string> keys;
+  std::string lastKeyName;
   std::string valueName;
 };
 
@@ -26,7 +29,7 @@ std::optional<ValueAddress> Address(const std::string& path) {
   if (!parsed) return std::nullopt;
   const bool machine = parsed->root == RegistryRoot::LocalMachine;
   ValueAddress address{CurrentEnvironment().prefix + (machine ? "/system.reg" : "/user.reg"), {},
-                       parsed->valueName};
+                       parsed->keyNames.back(), parsed->valueName};
   // A 32-bit program on 64-bit Windows sees HKLM\Software through Wow6432Node.
   const std::vector<std::string>& names = parsed->keyNames;
   if (machine && EqualNoCase(names[0], "Software") &&
@@ -35,6 +38,22 @@ std::optional<ValueAddress> Address(const std::string& path) {
   }
   address.keys.push_back(parsed->Key());
   return address;
+}
+
+// A first look that spares parsing a file without the key, as most prefixes
+// are for the game's keys: the key's last name must be in the file. A name
+// that the file would write escaped is not looked for.
+bool MayHoldKey(std::string_view text, const std::string& name) {
+  if (!std::all_of(name.begin(), name.end(), [](char c) {
+        return c >= ' ' && c <= '~' && c != '\\' && c != '"' && c != '[' && c != ']';
+      })) {
+    return true;
+  }
+  const auto hash = [](char c) { return static_cast<std::size_t>(LowerAscii(c)); };
+  const auto equal = [](char a, char b) { return LowerAscii(a) == LowerAscii(b); };
+  return std::search(text.begin(), text.end(),
+                     std::boyer_moore_horspool_searcher(name.begin(), name.end(), hash, equal)) !=
+         text.end();
 }
 
 }  // namespace
@@ -46,7 +65,10 @@ std::optional<ValueAddress> Address(const std::string& path) {
 std::string ReadRegistryText(const std::string& path) {
   std::optional<ValueAddress> address = Address(path);
   std::string bytes;
-  if (!address || ReadWholeFile(address->file, bytes) != ReadStatus::Ok) return "";
+  if (!address || ReadWholeFile(address->file, bytes) != ReadStatus::Ok ||
+      !MayHoldKey(bytes, address->lastKeyName)) {
+    return "";
+  }
   const std::string_view text = bytes;
   std::vector<bool> present(address->keys.size());
   std::vector<std::optional<std::string>> found(address->keys.size());

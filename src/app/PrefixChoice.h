@@ -1,0 +1,29 @@
+#pragma once
+// Which Wine prefix the program meets the game in, decided before the game
+// is looked for. A prefix given on the command line, else WINEPREFIX, is
+// used and no other. Without one: the prefix remembered in kvpm.ini
+// ([Wine] Prefix) while it still holds the game; else the prefixes of the
+// usual launchers that hold it: one is used, among several the user chooses.
+// With none the default prefix stays, and the game's detection tells what
+// is missing. On Windows the registry is the system's and nothing is chosen.
+
+#include <optional>
+#include <string>
+
+#include "state/MainState.h"
+
+namespace kvpm {
+
+struct PrefixChoice {
+  std::string folder;     // "" when the default prefix stays
+  bool remember = false;  // the user asked to remember the choice
+};
+
+// Puts the chosen prefix in force. Nothing when the user cancelled the
+// choice: the program ends.
+std::optional<PrefixChoice> ChooseWinePrefix(MainState& state, const std::string& givenPrefix);
+
+// Writes the remembered prefix into kvpm.ini, once the settings are read.
+void RememberPrefix(const MainState& state, const PrefixChoice& choice);
+
+}  // namespace kvpm

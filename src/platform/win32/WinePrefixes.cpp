@@ -1,0 +1,8 @@
+#include "platform/WinePrefixes.h"
+
+namespace platform {
+
+// The registry and the drives are the system's own.
+std::vector<WinePrefix> LauncherPrefixes(const std::string&) { return {}; }
+
+}  // namespace platform
