@@ -37,8 +37,8 @@ class SteamLibrary {
     for (std::size_t pos = 0, end; pos < withGame.size(); pos = end + 1) {
       end = std::min(withGame.find('\n', pos), withGame.size());
       const std::string line = withGame.substr(pos, end - pos);
-      if (line.find("Harrowgate") == std::string::npos && line.find("Korvale") == std::string::npos &&
-          line.find("Velmora") == std::string::npos) {
+      if (line.find("Harrowgate") == std::string::npos &&
+          line.find("Korvale") == std::string::npos && line.find("Velmora") == std::string::npos) {
         withoutGame += line + "\n";
       }
     }

@@ -14,7 +14,8 @@ int ConsoleDialogs::ShowMessage(const std::string& text, Buttons buttons) {
 std::optional<PrefixAnswer> ConsoleDialogs::ChoosePrefix(const std::vector<PrefixOffer>& offers) {
   std::cerr << "Several Wine prefixes hold the game; name one with --prefix:\n";
   for (const PrefixOffer& offer : offers) {
-    std::cerr << "  " << offer.folder << " (" << offer.launcher << ", " << offer.gameFolder << ")\n";
+    std::cerr << "  " << offer.folder << " (" << offer.launcher << ", " << offer.gameFolder
+              << ")\n";
   }
   return std::nullopt;
 }

@@ -65,7 +65,8 @@ bool DetectExpansion(MainState& state) {
 }
 
 std::optional<std::string> RegisteredGameFolder() {
-  if (Registry(kBaseGameKey, "InstallPath").empty() && Registry(kCompilationKey, "hg_folder").empty()) {
+  if (Registry(kBaseGameKey, "InstallPath").empty() &&
+      Registry(kCompilationKey, "hg_folder").empty()) {
     return std::nullopt;
   }
   return ExpansionFolder(Registry(kExpansionKey, "InstallPath"))

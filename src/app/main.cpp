@@ -65,7 +65,8 @@ struct Options {
 
   std::string Path(const QCommandLineOption& option) const {
     if (!parser.isSet(option)) return {};
-    return kvpm::FromQtPath(QDir::toNativeSeparators(QFileInfo(parser.value(option)).absoluteFilePath()));
+    return kvpm::FromQtPath(
+        QDir::toNativeSeparators(QFileInfo(parser.value(option)).absoluteFilePath()));
   }
 
   QCommandLineParser parser;

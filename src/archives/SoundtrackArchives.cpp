@@ -68,7 +68,8 @@ class WaitWindowShown {
 // The root path of the first ready CD-ROM drive holding the CD's file.
 std::optional<std::string> DriveWithCd(const ArchiveCd& cd) {
   for (const platform::Drive& drive : platform::ListDrives()) {
-    if (drive.cdrom && drive.ready && tsf::PathExists(platform::PathInFolder(drive.rootPath, cd.cdFile), false)) {
+    if (drive.cdrom && drive.ready &&
+        tsf::PathExists(platform::PathInFolder(drive.rootPath, cd.cdFile), false)) {
       return drive.rootPath;
     }
   }

@@ -16,8 +16,10 @@ PrefixWindow::PrefixWindow(QWidget* parent, const std::vector<PrefixOffer>& offe
     : QDialog(parent) {
   setObjectName("frmPrefix");
   setWindowTitle(ToQt(kProgramTitle));
-  auto* label = new QLabel("The game is installed in several Wine prefixes. Which one should "
-                           "the playlist manager use?", this);
+  auto* label = new QLabel(
+      "The game is installed in several Wine prefixes. Which one should "
+      "the playlist manager use?",
+      this);
   label->setWordWrap(true);
   list_ = new QTreeWidget(this);
   list_->setObjectName("lstPrefixes");

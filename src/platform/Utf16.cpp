@@ -15,7 +15,8 @@ void AppendUnit(std::string& bytes, char32_t unit) {
 // a byte that starts no valid sequence is taken alone as its own number.
 char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
   const auto lead = static_cast<unsigned char>(text[pos++]);
-  const std::size_t length = lead >= 0xF5 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
+  std::size_t length = 1;
+  if (lead >= 0xC2 && lead < 0xF5) length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
   if (length == 1 || pos + length - 1 > text.size()) return lead;
   char32_t code = lead & (0x7F >> length);
   for (std::size_t k = 1; k < length; ++k) {
@@ -79,7 +80,9 @@ std::string Utf16ToUtf8(std::string_view bytes) {
   std::string text;
   Utf16Decoder decoder(text);
   for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    decoder.Unit(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+    const auto low = static_cast<unsigned char>(bytes[i]);
+    const auto high = static_cast<unsigned char>(bytes[i + 1]);
+    decoder.Unit(low | high << 8);
   }
   decoder.Flush();
   return text;

@@ -13,8 +13,9 @@
 namespace platform {
 
 struct WinePrefix {
-  std::string launcher;  // "Wine", "Lutris", "Bottles", "Heroic", "PlayOnLinux", "CrossOver", "Steam"
-  std::string folder;    // the prefix folder, which holds system.reg
+  std::string
+      launcher;        // "Wine", "Lutris", "Bottles", "Heroic", "PlayOnLinux", "CrossOver", "Steam"
+  std::string folder;  // the prefix folder, which holds system.reg
 };
 
 // In the order above, each folder once (by its canonical path), only those

@@ -50,8 +50,9 @@ std::size_t FirstLine(std::string_view bytes) {
 // The line end of the file's first line; CR LF for a file of one unended line.
 std::string LineEndOf(std::string_view bytes) {
   const LineSpan first = platform::LineAt(bytes, 0);
-  return first.end > first.contentEnd ? std::string(bytes.substr(first.contentEnd, first.end - first.contentEnd))
-                                       : "\r\n";
+  return first.end > first.contentEnd
+             ? std::string(bytes.substr(first.contentEnd, first.end - first.contentEnd))
+             : "\r\n";
 }
 
 bool EndsWithLineBreak(std::string_view bytes) {
@@ -79,8 +80,8 @@ bool IniDocument::NameEqual::operator()(std::string_view a, std::string_view b) 
 }
 
 IniDocument::IniDocument(std::string_view bytes)
-    : bytes_(std::make_shared<const std::string>(IsUtf16(bytes) ? platform::Utf16ToUtf8(bytes.substr(2))
-                                                                 : std::string(bytes))) {
+    : bytes_(std::make_shared<const std::string>(
+          IsUtf16(bytes) ? platform::Utf16ToUtf8(bytes.substr(2)) : std::string(bytes))) {
   const std::string_view text = *bytes_;
   Section* current = nullptr;  // null before the first section and inside a repeated one
   for (std::size_t pos = FirstLine(text); pos < text.size();) {

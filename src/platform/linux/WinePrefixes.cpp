@@ -45,7 +45,8 @@ std::vector<std::string> Values(const std::string& file, const std::string& key,
   for (std::size_t pos = 0; pos < text.size();) {
     const LineSpan span = LineAt(text, pos);
     pos = span.end;
-    std::string_view line = TrimBlanks(std::string_view(text).substr(span.start, span.contentEnd - span.start));
+    std::string_view line =
+        TrimBlanks(std::string_view(text).substr(span.start, span.contentEnd - span.start));
     if (line.starts_with('"')) line.remove_prefix(1);
     if (!line.starts_with(key)) continue;
     line.remove_prefix(key.size());
@@ -87,8 +88,8 @@ class PrefixList {
   }
 
   // The prefixes named by a key in each configuration file of the folder.
-  void AddConfigured(const std::string& launcher, const std::string& folder,
-                     const std::string& key, const std::string& home) {
+  void AddConfigured(const std::string& launcher, const std::string& folder, const std::string& key,
+                     const std::string& home) {
     for (const std::string& file : Entries(folder)) {
       for (const std::string& prefix : Values(file, key, home)) Add(launcher, prefix);
     }

@@ -1,16 +1,15 @@
 // Which prefix the start-up takes, over a fake home folder whose launchers
 // keep three prefixes: Lutris' and Bottles' hold the game, ~/.wine does not.
 
-#include "app/PrefixChoice.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/PrefixChoice.h"
 #include "app/Startup.h"
-#include "lean/FakeDialogs.h"
-#include "lean/FakePrefix.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePrefix.h"
 
 namespace kvpm::test {
 namespace {
@@ -37,10 +36,11 @@ class PrefixChoiceTest : public ::testing::Test {
     std::filesystem::create_directory_symlink(prefix.Root(), home + place);
   }
 
-  // A start of the program with a user who answers the prefix question (if asked) so.
-  StartupOutcome Start(std::optional<PrefixAnswer> answer, const std::string& given = "") {
+  // A start of the program with a user who answers the prefix question so (nullopt: Cancel).
+  StartupOutcome Start(std::deque<std::optional<PrefixAnswer>> answers,
+                       const std::string& given = "") {
     FakeDialogs dialogs;
-    if (answer) dialogs.prefixChoices.push_back(*answer);
+    dialogs.prefixChoices = answers;
     MainState state{dialogs};
     const StartupOutcome outcome = InitialiseMainWindow(state, program, given);
     offers = dialogs.prefixOffers;
@@ -51,42 +51,45 @@ class PrefixChoiceTest : public ::testing::Test {
   FakePrefix world, empty, lutris, bottles;
   std::string home = world.Root() + "/home", program = world.Root() + "/program";
   std::string oldHome = std::getenv("HOME");
-  std::optional<std::string> oldPrefix =
-      std::getenv("WINEPREFIX") ? std::optional<std::string>(std::getenv("WINEPREFIX")) : std::nullopt;
+  std::optional<std::string> oldPrefix = std::getenv("WINEPREFIX")
+                                             ? std::optional<std::string>(std::getenv("WINEPREFIX"))
+                                             : std::nullopt;
   std::vector<std::vector<PrefixOffer>> offers;
 };
 
 TEST_F(PrefixChoiceTest, TheChoiceAmongSeveralIsRememberedForTheNextStart) {
-  EXPECT_EQ(Start(PrefixAnswer{1, true}), StartupOutcome::ShowWindowAndAbout);
+  EXPECT_EQ(Start({PrefixAnswer{1, true}}), StartupOutcome::ShowWindowAndAbout);
   ASSERT_EQ(offers.size(), 1u);
   const auto& listed = offers[0];
   ASSERT_EQ(listed.size(), 2u);
   EXPECT_EQ(listed[0].launcher + " " + listed[0].folder + " " + listed[0].gameFolder,
             "Lutris " + home + "/Games/rts C:\\Games\\Korvale\\");
-  EXPECT_EQ(listed[1].launcher + " " + listed[1].folder, "Bottles " + home + "/.local/share/bottles/bottles/Classic");
+  EXPECT_EQ(listed[1].launcher + " " + listed[1].folder,
+            "Bottles " + home + "/.local/share/bottles/bottles/Classic");
   EXPECT_EQ(InForce(), listed[1].folder);
   const std::string settings = ReadBytes(program + "/kvpm.ini");
-  EXPECT_TRUE(settings.ends_with("\r\n\r\n[RecentFiles]\r\n\r\n[Wine]\r\nPrefix=" + listed[1].folder + "\r\n"))
+  EXPECT_TRUE(settings.ends_with(
+      "\r\n\r\n[RecentFiles]\r\n\r\n[Wine]\r\nPrefix=" + listed[1].folder + "\r\n"))
       << settings;
 
-  EXPECT_EQ(Start(std::nullopt), StartupOutcome::ShowWindow);  // nothing asked
+  EXPECT_EQ(Start({}), StartupOutcome::ShowWindow);  // nothing asked
   EXPECT_TRUE(offers.empty());
   EXPECT_EQ(InForce(), home + "/.local/share/bottles/bottles/Classic");
 }
 
 TEST_F(PrefixChoiceTest, ANamedPrefixIsTakenAndACancelledChoiceEndsTheProgram) {
-  EXPECT_EQ(Start(std::nullopt, empty.Root()), StartupOutcome::EndProgram);  // no game there
+  EXPECT_EQ(Start({}, empty.Root()), StartupOutcome::EndProgram);  // no game there
   EXPECT_EQ(InForce(), empty.Root());
-  EXPECT_EQ(Start(PrefixAnswer{0, false}), StartupOutcome::ShowWindowAndAbout);
+  EXPECT_EQ(Start({PrefixAnswer{0, false}}), StartupOutcome::ShowWindowAndAbout);
   EXPECT_EQ(InForce(), home + "/Games/rts");
   EXPECT_EQ(ReadBytes(program + "/kvpm.ini").find("[Wine]"), std::string::npos);  // not remembered
-  EXPECT_EQ(Start(std::nullopt), StartupOutcome::EndProgram);  // asked, and cancelled
+  EXPECT_EQ(Start({std::nullopt}), StartupOutcome::EndProgram);  // asked, and cancelled
   EXPECT_EQ(offers.size(), 1u);
 }
 
 TEST_F(PrefixChoiceTest, TheOnlyPrefixWithTheGameIsTakenWithoutAsking) {
   std::filesystem::remove(home + "/Games/rts");
-  EXPECT_EQ(Start(std::nullopt), StartupOutcome::ShowWindowAndAbout);
+  EXPECT_EQ(Start({}), StartupOutcome::ShowWindowAndAbout);
   EXPECT_EQ(InForce(), home + "/.local/share/bottles/bottles/Classic");
 }
 

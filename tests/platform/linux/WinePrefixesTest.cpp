@@ -1,12 +1,11 @@
 // The launchers' prefixes in a fake home folder laid out as each launcher keeps it.
 
-#include "platform/WinePrefixes.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "lean/FakePrefix.h"
+#include "platform/WinePrefixes.h"
+#include "support/FakePrefix.h"
 
 namespace kvpm::test {
 namespace {
