@@ -65,6 +65,11 @@ if [ ! -f "$qt_source/.fetched" ]; then
   (cd "$src/fetch" && apt-get source -qq "qt6-base=$source_version")
   mv "$src/fetch/qt6-base-$QT_VERSION+dfsg" "$qt_source"
   rm -rf "$src/fetch"
+  # This Qt builds its DirectWrite font database only along with Direct2D,
+  # which is left out below, but the Windows platform plugin offers it
+  # whenever DirectWrite 3 is there; it is only ever used when asked for.
+  sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+    "$qt_source/src/plugins/platforms/windows/qwindowsintegration.cpp"
   : > "$qt_source/.fetched"
 fi
 

@@ -49,7 +49,8 @@ while [ "$added" = yes ]; do
     done
   done
 done
-$triple-strip --strip-unneeded "$stage/kvpm.exe"
+# mingw-w64's own DLLs come with their debugging symbols.
+find "$stage" -name '*.exe' -o -name '*.dll' | xargs $triple-strip --strip-unneeded
 
 # Notepad wants CR LF.
 sed -e "s/@VERSION@/$version/" -e "s/@QT_SOURCE@/$(head -n 1 "$qt/.complete")/" \

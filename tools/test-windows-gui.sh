@@ -120,7 +120,7 @@ check "the Windows style is loaded from the zip" loaded_from_zip styles/qwindows
 # Return presses the About window's OK button; then Ctrl+E activates the new
 # playlist and the program says so.
 [ -n "$about" ] && press "$about" Return
-sleep 1
+sleep 3  # the main window, enabled again, repaints where the About window was
 [ -n "$main" ] && import -window "$main" "$work/main-window.png"
 [ -n "$main" ] && press "$main" ctrl+e
 message=$(window "$title" 20)
