@@ -48,6 +48,7 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	@$(MAKE) --no-print-directory test-windows-if-wine
+	@$(MAKE) --no-print-directory test-windows-gui-if-qt
 	@$(MAKE) --no-print-directory test-sanitizers
 
 # The whole suite again, Qt tests included (they run clean, leak checks
@@ -88,7 +89,7 @@ fuzz: deps fuzz-deps
 	done
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-asan $(BUILD)-fuzz $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-asan $(BUILD)-fuzz $(WINDOWS_BUILD) $(WINDOWS_PACKAGE_BUILD)
 
 # The core suite on Windows: cross-built with mingw-w64 and run under Wine in
 # a throwaway prefix. `make test` runs it whenever Wine is installed (CI
@@ -114,4 +115,41 @@ test-windows-if-wine:
 	  $(MAKE) --no-print-directory test-windows; \
 	else \
 	  echo "Wine is not installed: the Windows tests are skipped (make test-windows installs it)."; \
+	fi
+
+# The Windows program and its portable zip. Qt for Windows is cross-built
+# once per machine into a cache outside the checkout (about 25 minutes:
+# tools/build-windows-qt.sh); `make windows-package` builds it first when it
+# is not there. `make test` runs the zip's test only when that Qt is there,
+# and never builds it.
+WINDOWS_QT            := $(shell tools/build-windows-qt.sh --print-prefix)
+WINDOWS_PACKAGE_BUILD := $(BUILD)-windows-package
+# apt-get source unpacks with dpkg-source; Qt's build runs Perl.
+WINDOWS_QT_PACKAGES   := dpkg-dev xz-utils perl
+WINDOWS_GUI_PACKAGES  := zip unzip xvfb xdotool x11-utils imagemagick
+
+.PHONY: windows-qt windows-package test-windows-gui test-windows-gui-if-qt
+
+windows-qt: deps windows-deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WINDOWS_QT_PACKAGES)"
+	tools/build-windows-qt.sh
+
+windows-package: windows-qt
+	@$(MAKE) --no-print-directory deps PACKAGES="zip"
+	@[ -f $(WINDOWS_PACKAGE_BUILD)/build.ninja ] || cmake -S . -B $(WINDOWS_PACKAGE_BUILD) -G Ninja \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DKVPM_WINDOWS_QT=$(WINDOWS_QT) \
+	  -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKVPM_BENCHMARKS=OFF
+	nice -n 10 cmake --build $(WINDOWS_PACKAGE_BUILD) -j$(JOBS) --target kvpm
+	tools/package-windows.sh $(WINDOWS_PACKAGE_BUILD) $(WINDOWS_QT)
+
+# The zip's program under Wine on a virtual display, driven from outside.
+test-windows-gui: windows-package
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WINDOWS_GUI_PACKAGES)"
+	tools/test-windows-gui.sh $(WINDOWS_PACKAGE_BUILD)/kvpm-*-windows-x64.zip
+
+test-windows-gui-if-qt:
+	@if tools/build-windows-qt.sh --ready; then \
+	  $(MAKE) --no-print-directory test-windows-gui; \
+	else \
+	  echo "Qt for Windows is not built: the Windows program's test is skipped (make windows-package builds it)."; \
 	fi

@@ -1,0 +1,132 @@
+#!/bin/sh
+# Tests the Windows program as a player gets it: the portable zip is unpacked
+# into a throwaway Wine prefix that holds a game installation, and kvpm.exe
+# runs under Wine on a virtual X display. Wine's windows have no
+# accessibility bridge, so the program is watched and driven from outside,
+# through the X windows' titles and xdotool:
+#
+# - the first start shows the main window and the About window, and creates
+#   kvpm.ini beside kvpm.exe;
+# - Qt's Windows platform plugin and Windows style come from the zip;
+# - Ctrl+E writes the same thememd.ini, byte for byte, as the Linux program
+#   writes for a new playlist.
+#
+# Everything is left in ZIP's folder under gui-test/: the Wine prefix, Wine's
+# output (wine.log) and a screenshot of the main window (main-window.png).
+#
+#   tools/test-windows-gui.sh build-windows-package/kvpm-2.0.0-windows-x64.zip
+set -u
+
+zip=$(cd "$(dirname "${1:?usage: test-windows-gui.sh ZIP}")" && pwd)/$(basename "$1")
+root=$(cd "$(dirname "$0")/.." && pwd)
+work="$(dirname "$zip")/gui-test"
+title="KV Playlist Manager"
+
+export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+rm -rf "$work"
+mkdir -p "$work"
+
+xvfb=""
+cleanup() {
+  wineserver -k 2>/dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# The game: the demo installation's game folder on drive C:, and the keys its
+# installer writes, in the registry's 32-bit view as a 32-bit installer does.
+wineboot -i > "$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; exit 1; }
+"$root/tools/make-demo-prefix.sh" "$work/demo"
+cp -R "$work/demo/drive_c/Games" "$WINEPREFIX/drive_c/"
+game_key='HKLM\Software\Tallowmere'
+{
+  wine reg add "$game_key\\Harrowgate" /v InstallPath /t REG_SZ \
+    /d 'C:\Games\Harrowgate\Harrowgate.exe' /reg:32 /f &&
+  wine reg add "$game_key\\Korvale" /v InstallPath /t REG_SZ \
+    /d 'C:\Games\Harrowgate\gamemd.exe' /reg:32 /f &&
+  wine reg add "$game_key\\Korvale" /v Version /t REG_DWORD /d 0x10001 /reg:32 /f
+} > "$work/reg.log" 2>&1 || { cat "$work/reg.log"; exit 1; }
+game="$WINEPREFIX/drive_c/Games/Harrowgate"
+
+unzip -q "$zip" -d "$WINEPREFIX/drive_c" || exit 1
+program=$(find "$WINEPREFIX/drive_c" -maxdepth 2 -name kvpm.exe)
+folder=$(dirname "$program")
+
+# A virtual display of its own, on the first free display number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
+xvfb=$!
+tries=0
+while [ ! -s "$work/display" ] && [ "$tries" -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
+export DISPLAY=":$(cat "$work/display")"
+
+# Wine tells which DLLs it loaded, and from where.
+WINEDEBUG=-all,+loaddll wine "$program" > "$work/wine.log" 2>&1 &
+
+# The id of the shown window with exactly this title, once it is there;
+# nothing after SECONDS.
+window() {
+  pattern="^$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')\$"
+  waited=0
+  while [ "$waited" -lt "$(($2 * 5))" ]; do
+    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.2
+    waited=$((waited + 1))
+  done
+  return 1
+}
+
+# Keys go to the window given, given the input focus first (there is no
+# window manager to activate it).
+press() {
+  xdotool windowfocus --sync "$1" && sleep 0.5 && xdotool key --clearmodifiers "$2"
+}
+
+passed=0
+failed=0
+check() {
+  what=$1
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+    echo "ok: $what"
+  else
+    failed=$((failed + 1))
+    echo "FAILED: $what"
+  fi
+}
+
+# Wine's loaddll trace names every DLL loaded, its backslashes doubled, and
+# whether it is Windows' own (builtin) or a file of the program (native).
+loaded_from_zip() {
+  sed 's|\\\\|/|g' "$work/wine.log" |
+    grep -F "Loaded L\"C:/$(basename "$folder")/$1\" at" | grep -q ': native'
+}
+
+# First start: the main window, the About window in front of it, the settings file.
+main=$(window "New Playlist - $title" 90)
+check "the main window appears with its title" [ -n "$main" ]
+about=$(window "$title: About" 10)
+check "the About window shows on the first start" [ -n "$about" ]
+check "kvpm.ini is created beside kvpm.exe" grep -q '^ShowDisclaimer=no' "$folder/kvpm.ini"
+check "the Windows platform plugin is loaded from the zip" loaded_from_zip platforms/qwindows.dll
+check "the Windows style is loaded from the zip" loaded_from_zip styles/qwindowsvistastyle.dll
+
+# Return presses the About window's OK button; then Ctrl+E activates the new
+# playlist and the program says so.
+[ -n "$about" ] && press "$about" Return
+sleep 3  # the main window, enabled again, repaints where the About window was
+[ -n "$main" ] && import -window "$main" "$work/main-window.png"
+[ -n "$main" ] && press "$main" ctrl+e
+message=$(window "$title" 20)
+check "Ctrl+E activates the playlist" [ -n "$message" ]
+check "thememd.ini equals the Linux program's for a new playlist" \
+  cmp "$game/thememd.ini" "$root/tests/fixtures/theme/new-playlist.ini"
+
+echo "Windows GUI: $passed passed, $failed failed"
+[ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
