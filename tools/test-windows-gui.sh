@@ -9,7 +9,8 @@
 #   kvpm.ini beside kvpm.exe;
 # - Qt's Windows platform plugin and Windows style come from the zip;
 # - Ctrl+E writes the same thememd.ini, byte for byte, as the Linux program
-#   writes for a new playlist.
+#   writes for a new playlist;
+# - kvpm.exe --deactivate, run from a console, deletes it again and says so.
 #
 # Everything is left in ZIP's folder under gui-test/: the Wine prefix, Wine's
 # output (wine.log) and a screenshot of the main window (main-window.png).
@@ -48,6 +49,10 @@ game_key='HKLM\Software\Tallowmere'
     /d 'C:\Games\Harrowgate\gamemd.exe' /reg:32 /f &&
   wine reg add "$game_key\\Korvale" /v Version /t REG_DWORD /d 0x10001 /reg:32 /f
 } > "$work/reg.log" 2>&1 || { cat "$work/reg.log"; exit 1; }
+# The set-up's Wine processes run without a display; the program must not
+# join them (its windows would go nowhere), so they end first.
+wineserver -k
+wineserver -w
 game="$WINEPREFIX/drive_c/Games/Harrowgate"
 
 unzip -q "$zip" -d "$WINEPREFIX/drive_c" || exit 1
@@ -127,6 +132,13 @@ message=$(window "$title" 20)
 check "Ctrl+E activates the playlist" [ -n "$message" ]
 check "thememd.ini equals the Linux program's for a new playlist" \
   cmp "$game/thememd.ini" "$root/tests/fixtures/theme/new-playlist.ini"
+
+# With an option the program opens no window and writes to the console.
+deactivated() {
+  [ "$(wine "$program" --deactivate 2>/dev/null | tr -d '\r')" = \
+    'Deactivated: C:\Games\Harrowgate\thememd.ini' ] && [ ! -e "$game/thememd.ini" ]
+}
+check "kvpm.exe --deactivate deletes thememd.ini and says so" deactivated
 
 echo "Windows GUI: $passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
