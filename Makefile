@@ -1,20 +1,22 @@
 # The two commands: `make run` builds and starts the program, `make test`
 # builds and runs every test, then again under AddressSanitizer and
 # UndefinedBehaviorSanitizer. Both first install what a fresh Debian machine lacks.
-# `make fuzz` runs each fuzz target for FUZZ_SECONDS; `make bench` the benchmarks.
+# `make fuzz` runs each fuzz target for FUZZ_SECONDS; `make bench` the benchmarks;
+# `make package` builds the Debian package kvpm_<version>_<arch>.deb in $(BUILD).
 
 BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES   := cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev \
-              libbenchmark-dev
+              libbenchmark-dev appstream desktop-file-utils dpkg-dev file
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_TARGETS  := ini-write
 FUZZ_SECONDS  ?= 30
 DEMO       := $(CURDIR)/$(BUILD)/demo-prefix
 
-.PHONY: all deps fuzz-deps configure build run test test-sanitizers demo bench fuzz clean
+.PHONY: all deps fuzz-deps configure build run test test-sanitizers test-package package demo \
+        bench fuzz clean
 
 all: build
 
@@ -47,9 +49,18 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory test-package
 	@$(MAKE) --no-print-directory test-windows-if-wine
 	@$(MAKE) --no-print-directory test-windows-gui-if-qt
 	@$(MAKE) --no-print-directory test-sanitizers
+
+# The Debian package, with its dependencies found by dpkg-shlibdeps.
+package: build
+	cmake --build $(BUILD) -j$(JOBS) --target package
+
+# The package installed into a scratch root: everything where desktops look.
+test-package: build
+	tools/package-test.sh $(BUILD)
 
 # The whole suite again, Qt tests included (they run clean, leak checks
 # included), with every index of the standard containers checked too.

@@ -1,14 +1,17 @@
 #include "app/QtUserDialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include "app/QtText.h"
 #include "dialogs/PrefixWindow.h"
 #include "dialogs/WaitWindow.h"
 #include "platform/Paths.h"
+#include "platform/ProgramFolder.h"
 #include "state/WindowControls.h"
 
 namespace kvpm {
@@ -55,6 +58,15 @@ QString QtFilter(const std::string& filter) {
                                                    : description + " (" + pattern + ")";
 }
 
+// A file dialog starts in a folder the user can write: one that cannot be
+// written, such as the program's folder after a system-wide install, gives
+// way to the user's documents folder, or else the home folder.
+QString StartFolder(const std::string& folder) {
+  if (platform::FolderWritable(folder)) return ToQt(platform::ResolvePath(folder));
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
 }  // namespace
 
 QtUserDialogs::QtUserDialogs(QWidget* parent, std::function<std::optional<int>(bool)> popupMenu)
@@ -74,8 +86,7 @@ int QtUserDialogs::ShowMessage(const std::string& text, Buttons buttons) {
 }
 
 std::optional<std::string> QtUserDialogs::ChooseFile(const FileDialogSetup& setup, bool save) {
-  QFileDialog dialog(parent_, ToQt(setup.title),
-                     ToQt(platform::ResolvePath(setup.initialFolder)));
+  QFileDialog dialog(parent_, ToQt(setup.title), StartFolder(setup.initialFolder));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setNameFilter(QtFilter(setup.filter));
   dialog.setDefaultSuffix(ToQt(setup.defaultExtension));

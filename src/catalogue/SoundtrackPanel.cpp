@@ -14,9 +14,26 @@ namespace {
 // Wider gaps set off the mod soundtracks (index 10 on) and the two generic ones.
 bool GapBefore(int index) { return index == 10 || index == 13; }
 
-void ShowButton(QPushButton* button, const Button& state) {
+// An archive button's soundtrack and the setting that allows its deletion.
+struct ArchiveButton {
+  const std::string& copyCaption;
+  QString soundtrack;
+  QString deletionKey;
+};
+
+// Screen readers hear what the button will do; a disabled button tells why:
+// the archive is there, and kvpm.ini does not allow its deletion.
+void ShowButton(QPushButton* button, const Button& state, const ArchiveButton& archive) {
   button->setText(ToQt(state.caption));
   button->setEnabled(state.enabled);
+  const QString action = state.caption == archive.copyCaption
+                             ? "Copy the %1 soundtrack from its CD to the game folder"
+                             : "Delete the %1 soundtrack from the game folder";
+  button->setAccessibleName(action.arg(archive.soundtrack));
+  button->setToolTip(state.enabled ? QString()
+                                   : QString("Deleting the %1 soundtrack is switched off: set "
+                                             "%2=yes in kvpm.ini to allow it.")
+                                         .arg(archive.soundtrack, archive.deletionKey));
 }
 
 }  // namespace
@@ -60,8 +77,8 @@ void SoundtrackPanel::Show(const WindowControls& controls) {
     box->setEnabled(state.enabled);
     box->setCheckState(ToQtCheck(state.value));
   }
-  ShowButton(cmdHG_, controls.cmdHG);
-  ShowButton(cmdKV_, controls.cmdKV);
+  ShowButton(cmdHG_, controls.cmdHG, {kCopyHgCaption, "Harrowgate", "AllowHGDeletion"});
+  ShowButton(cmdKV_, controls.cmdKV, {kCopyKvCaption, "Korvale", "AllowKVDeletion"});
 }
 
 }  // namespace kvpm

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 namespace kvpm {
 
@@ -17,11 +18,17 @@ InfoWindow::InfoWindow(QWidget* mainWindow, bool& mainWindowEnabled, const QStri
 
 void InfoWindow::ShowInFront() {
   mainWindowEnabled_ = false;
-  if (mainWindow_ != nullptr) mainWindow_->setEnabled(false);
-  if (!placed_ && mainWindow_ != nullptr) {
-    adjustSize();
-    move(mainWindow_->frameGeometry().center() - rect().center());
-    placed_ = true;
+  if (mainWindow_ != nullptr) {
+    mainWindow_->setEnabled(false);
+    if (!placed_) {
+      adjustSize();
+      move(mainWindow_->frameGeometry().center() - rect().center());
+      placed_ = true;
+    }
+    // Owned by the main window's native window, this one stays above it: a
+    // click on the disabled main window cannot raise it over this one.
+    winId();
+    windowHandle()->setTransientParent(mainWindow_->windowHandle());
   }
   show();
   raise();

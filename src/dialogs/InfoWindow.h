@@ -24,7 +24,7 @@ class InfoWindow : public QDialog {
              const QString& caption);
 
   // Disables the main window and shows this window in front of it, centred
-  // over it when it was not shown before.
+  // over it when it was not shown before, and kept in front of it.
   void ShowInFront();
 
   // True once the close box closed it: it is on its way to being destroyed.

@@ -53,6 +53,10 @@ void SlotPanel::Show(const SlotControls& slot) {
     options_[slot.selectedOption]->setChecked(true);
   }
   label_->setText(ToQt(slot.label));
+  // The custom track's name stands in a label of its own: a screen reader
+  // hears it with the "Custom:" option.
+  QRadioButton* custom = options_.back();
+  custom->setAccessibleName((custom->text() + ' ' + label_->text()).trimmed());
 }
 
 }  // namespace kvpm

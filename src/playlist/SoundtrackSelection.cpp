@@ -60,6 +60,7 @@ void ComboSoundtrackChanged(MainState& state) {
     }
   }
   list.currentIndex = -1;
+  ++list.fillings;
 }
 
 void SoundtrackBoxClicked(MainState& state, int index) {

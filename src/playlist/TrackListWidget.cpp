@@ -68,6 +68,9 @@ void TrackListWidget::Show(const ListBox& list) {
     if (row->text() != text) row->setText(text);
     row->setCheckState(state.ticked ? Qt::Checked : Qt::Unchecked);
   }
+  // Rows reused for another soundtrack would keep the old scroll position.
+  if (fillings_ != list.fillings) scrollToTop();
+  fillings_ = list.fillings;
   if (list.currentIndex < 0) {
     setCurrentRow(-1);
     clearSelection();
@@ -91,7 +94,8 @@ bool TrackListWidget::eventFilter(QObject* watched, QEvent* event) {
     const QModelIndex index = indexAt(mouse->position().toPoint());
     const int button = ButtonCode(mouse->button());
     if (button != 0) emit MouseUp(button, index.isValid() ? index.row() + 1 : 0);
-    return true;
+    // Qt sees the release too and ends its press; no tick can flip, since
+    // the items are not checkable by the user.
   }
   return QListWidget::eventFilter(watched, event);
 }
@@ -106,8 +110,18 @@ void TrackListWidget::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void TrackListWidget::focusInEvent(QFocusEvent* event) {
+  // Qt would make the first item current on any focus but a click's; here
+  // only Tab, Backtab and the program's own focus calls do. Focus given back
+  // by the window's activation or a closed menu or message box leaves the
+  // list as it was: Space would otherwise toggle track 1 unasked.
+  const QModelIndex current = currentIndex();
+  showing_ = true;
   QListWidget::focusInEvent(event);
-  if (event->reason() != Qt::MouseFocusReason) {
+  selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+  showing_ = false;
+  const Qt::FocusReason reason = event->reason();
+  if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+      reason == Qt::OtherFocusReason) {
     emit FocusByKeyboard(QApplication::mouseButtons().testFlag(Qt::LeftButton));
   }
 }

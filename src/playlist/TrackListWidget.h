@@ -26,7 +26,8 @@ class TrackListWidget : public QListWidget {
   void MouseUp(int button, int item);
   // A key released in the list, as a Windows virtual-key code (32 Space, 93 menu key).
   void KeyUp(int keyCode);
-  // Focus arrived by the keyboard or the program, not by a click.
+  // Focus arrived by Tab, Backtab or the program's own call; not by a click,
+  // the window's activation or a closed menu or message box.
   void FocusByKeyboard(bool leftButtonDown);
   // The user moved the current item with the keyboard.
   void CurrentItemMoved(int index);
@@ -38,6 +39,7 @@ class TrackListWidget : public QListWidget {
 
  private:
   bool showing_ = false;
+  int fillings_ = 0;  // the list's filling that is shown
 };
 
 }  // namespace kvpm

@@ -16,7 +16,10 @@ TrackSelectionPanel::TrackSelectionPanel(QWidget* parent)
   comboSoundtrack_ = new QComboBox(this);
   comboSoundtrack_->setObjectName("comboSoundtrack");
   comboSoundtrack_->setEditable(false);
+  // Screen readers name each control: these two have no caption of their own.
+  comboSoundtrack_->setAccessibleName("Soundtrack shown in the track list");
   lstTracks_ = new TrackListWidget(this);
+  lstTracks_->setAccessibleName(title());
   connect(comboSoundtrack_, &QComboBox::activated, this, &TrackSelectionPanel::EntryChosen);
 
   auto* layout = new QVBoxLayout(this);

@@ -41,6 +41,7 @@ struct ListItem {
 struct ListBox {
   std::vector<ListItem> items;
   int currentIndex = -1;  // the focused, highlighted item; -1 for none
+  int fillings = 0;       // counts each filling anew, which starts at the top
 };
 
 struct MenuItem {

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,6 +24,7 @@
 #include <filesystem>
 
 #include "app/QtUserDialogs.h"
+#include "platform/ProgramFolder.h"
 #include "support/Program.h"
 
 namespace kvpm::test {
@@ -55,17 +56,13 @@ class MainWindowTest : public Program {
   }
 
   template <typename T = QWidget>
-  T* Find(const QString& name) const {
-    return window->findChild<T*>(name);
-  }
+  T* Find(const QString& name) const { return window->findChild<T*>(name); }
 
   // "1" for each ticked track of the list.
   std::string Ticks() const {
     const auto* list = Find<QListWidget>("lstTracks");
     std::string ticks;
-    for (int row = 0; row < list->count(); ++row) {
-      ticks += list->item(row)->checkState() == Qt::Checked ? '1' : '0';
-    }
+    for (int i = 0; i < list->count(); ++i) ticks += list->item(i)->checkState() ? '1' : '0';
     return ticks;
   }
 
@@ -148,6 +145,20 @@ TEST_F(MainWindowTest, ControlsShowTheirCaptionsAndShortcuts) {
   for (const char* name : {"cboxSoundtrack_1", "cmdHG", "cmdKV", "menu_disable"}) {
     EXPECT_FALSE(Find<QObject>(name)->property("enabled").toBool()) << name;
   }
+  // A screen reader hears a name for every control the keyboard reaches; a
+  // disabled archive button says which setting keeps it so.
+  const auto heard = [](QWidget* control, QAccessible::Text text = QAccessible::Name) {
+    return QAccessible::queryAccessibleInterface(control)->text(text).toStdString();
+  };
+  for (QWidget* control : window->findChildren<QWidget*>()) {
+    const bool reached = control->focusPolicy() != Qt::NoFocus && control->isVisible();
+    EXPECT_TRUE(!reached || !heard(control).empty()) << control->objectName().toStdString();
+  }
+  EXPECT_EQ(heard(Find("lstTracks")) + " | " + heard(Find("optINTRO_3")) + " | " +
+                heard(Find("cmdKV")) + " | " + heard(Find("cmdHG"), QAccessible::Description),
+            "Individual Track Selection | Custom: \"Quarn [KV Intro Theme]\" | Copy the Korvale "
+            "soundtrack from its CD to the game folder | Deleting the Harrowgate soundtrack is "
+            "switched off: set AllowHGDeletion=yes in kvpm.ini to allow it.");
 }
 
 // One control of each kind: a box, a track, an option, a label, a switch,
@@ -158,14 +169,15 @@ TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
   for (const char* name : {"cboxSoundtrack_8", "optINTRO_0", "lblSCORE", "cboxMusic"}) {
     QTest::mouseClick(Find(name), Qt::LeftButton, {}, QPoint(8, 8));
   }
-  // Only the last left click, on the last track, toggles one.
+  // Only the last left click, on the last track, toggles one; Qt sees it too.
+  QSignalSpy clicked(list, &QListWidget::itemClicked);
   const QRect last = list->visualItemRect(list->item(9));
   for (const auto& [button, at] : {std::pair{Qt::BackButton, last.center()},
                                    {Qt::LeftButton, last.center() + QPoint(0, last.height())},
                                    {Qt::LeftButton, last.center()}}) {
     QTest::mouseClick(list->viewport(), button, {}, at);
   }
-  EXPECT_EQ(Ticks(), "1111111110");  // the greyed box was ticked
+  EXPECT_EQ(Ticks() + std::to_string(clicked.count()), "11111111101");  // the box was greyed
   EXPECT_EQ(Find<QCheckBox>("cboxSoundtrack_8")->checkState(), Qt::PartiallyChecked);
   const MainState& state = window->State();
   EXPECT_EQ(std::tuple(state.introOption, state.scoreOption, state.controls.cboxMusic.value),
@@ -191,14 +203,14 @@ TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
 // uses the track; dismissed, it changes nothing.
 TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
   ASSERT_TRUE(Open(true));
-  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
-    QTest::keyClick(Find("cboxSoundtrack_8"), key);
-  }
+  QTest::keyClick(Find("cboxSoundtrack_8"), Qt::Key_Return);
+  QTest::keyClick(Find("cboxSoundtrack_8"), Qt::Key_Space);
   EXPECT_EQ(Ticks(), "1111111111");  // the greyed box was ticked
-  auto* combo = Find<QComboBox>("comboSoundtrack");
-  combo->setFocus();
-  QTest::keyClick(combo, Qt::Key_Tab);
   auto* list = Find<QListWidget>("lstTracks");
+  list->setFocus(Qt::ActiveWindowFocusReason);  // the window active again: no track current
+  EXPECT_EQ(list->currentRow(), -1);
+  Find("comboSoundtrack")->setFocus();
+  QTest::keyClick(Find("comboSoundtrack"), Qt::Key_Tab);
   for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Space}) QTest::keyClick(list, key);
   QTest::simulateEvent(list, false, Qt::Key_Space, {}, " ", true);  // held down: no more
   EXPECT_EQ(Ticks(), "0011111111");
@@ -214,10 +226,16 @@ TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
   EXPECT_TRUE(answers.empty() && Find<QAbstractButton>("optINTRO_3")->isChecked());
 }
 
+// From the top, also in rows reused from as many tracks (Generic Mod, then Custom User: 50).
 TEST_F(MainWindowTest, ADropDownEntryChosenByKeyboardShowsItsTracks) {
   ASSERT_TRUE(Open());
+  auto* list = Find<QListWidget>("lstTracks");
+  QTest::keyClick(Find("comboSoundtrack"), Qt::Key_End);
+  list->scrollToBottom();
+  QTest::keyClick(Find("comboSoundtrack"), Qt::Key_Up);
+  EXPECT_EQ(list->indexAt({}).row(), 0);
   QTest::keyClicks(Find("comboSoundtrack"), "Z");
-  EXPECT_EQ(Find<QListWidget>("lstTracks")->item(0)->text().toStdString() + ", " + Ticks(),
+  EXPECT_EQ(list->item(0)->text().toStdString() + ", " + Ticks(),
             "Zephran Skies, " + std::string(20, '0'));
 }
 
@@ -247,6 +265,7 @@ TEST_F(MainWindowTest, TheAboutWindowStandsInFrontOfTheDisabledMainWindow) {
   ASSERT_TRUE(Open());
   QWidget* about = TopLevel("frmAbout");
   ASSERT_FALSE(about == nullptr || window->isEnabled());
+  EXPECT_EQ(about->windowHandle()->transientParent(), window->windowHandle());  // kept in front
   EXPECT_EQ(Texts(about),
             "KV Playlist Manager: About\nlblTitle: KV Playlist Manager\nlblVersion: Version 2.0\n"
             "Label3: Last updated: 2007-09-24\nLabel1: Credits:\n"
@@ -306,10 +325,11 @@ TEST_F(MainWindowTest, TheFaqWindowAnswersSixQuestionsUntilTheProgramEnds) {
 }
 
 // A message box shows the program's text as plain text under its title and
-// answers with the button clicked; while a copy runs, the wait window stands
-// painted in place of the main window, with the copy's progress, and cannot
-// be closed.
-TEST_F(MainWindowTest, MessagesAndTheWaitWindowShowTheProgramsTexts) {
+// answers with the button clicked; a file dialog that would start in a folder
+// nobody can write (after a system-wide install; here /proc/self, closed even
+// to root) starts in one the user can write; the wait window stands painted in
+// place of the main window while a copy runs, with its progress, unclosable.
+TEST_F(MainWindowTest, MessagesFileDialogsAndTheWaitWindowOfTheProgram) {
   QWidget mainWindow;
   mainWindow.show();
   QtUserDialogs dialogs(&mainWindow, {});
@@ -319,8 +339,13 @@ TEST_F(MainWindowTest, MessagesAndTheWaitWindowShowTheProgramsTexts) {
               "KV Playlist Manager|A <thememd.ini>\nB");
     EXPECT_TRUE(box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::NoIcon);
     box->button(QMessageBox::No)->click();
+  }, [](QWidget* open) {
+    const QString folder = qobject_cast<QFileDialog*>(open)->directory().absolutePath();
+    EXPECT_TRUE(platform::FolderWritable(folder.toStdString())) << folder.toStdString();
+    qobject_cast<QDialog*>(open)->reject();
   }};
   EXPECT_EQ(dialogs.ShowMessage("A <thememd.ini>\r\nB", Buttons::YesNoCancel), AnswerNo);
+  EXPECT_FALSE(dialogs.ChooseFileToOpen({"Open", "", "kvl", "/proc/self", ""}));
   dialogs.ShowWaitWindow("Copying file from Korvale CD.");
   auto* wait = mainWindow.findChild<QWidget*>("frmWait");
   EXPECT_TRUE(wait->windowHandle()->isExposed() && !mainWindow.isVisible());
