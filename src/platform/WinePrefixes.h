@@ -13,8 +13,8 @@
 namespace platform {
 
 struct WinePrefix {
-  std::string
-      launcher;        // "Wine", "Lutris", "Bottles", "Heroic", "PlayOnLinux", "CrossOver", "Steam"
+  // "Wine", "Lutris", "Bottles", "Heroic", "PlayOnLinux", "CrossOver" or "Steam"
+  std::string launcher;
   std::string folder;  // the prefix folder, which holds system.reg
 };
 

@@ -61,7 +61,9 @@ int ParseMaxRecentFiles(const std::string& text) {
 }
 
 std::string SettingsFilePath(const std::string& programFolder) {
-  if (platform::FolderWritable(programFolder)) return platform::PathInFolder(programFolder, "kvpm.ini");
+  if (platform::FolderWritable(programFolder)) {
+    return platform::PathInFolder(programFolder, "kvpm.ini");
+  }
   const std::string folder = platform::UserConfigFolder();
   std::error_code error;
   std::filesystem::create_directories(folder, error);

@@ -138,7 +138,8 @@ bool DeleteFile(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
-  const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+  if (path.empty()) return false;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
