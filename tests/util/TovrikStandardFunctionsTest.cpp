@@ -52,11 +52,12 @@ TEST_F(IniFileTest, TheFirstSectionAndKeyOfANameWinWithoutRegardToCaseOrBlanks) 
 }
 
 // As on Windows: a lone CR or LF CR ends a line too, a line without "=" is
-// its key with an empty value, and a UTF-16 file reads as its text.
+// its key with an empty value, and a UTF-16 file reads as its text (a
+// stray last byte left out).
 TEST_F(IniFileTest, LinesEndAndKeysStandAsWindowsReadsThem) {
   for (const auto& [file, read] : Pairs{{"[S]\rK=cr\rX=1", "cr"}, {"[S]\n\rK=lf cr\n\r", "lf cr"},
                                         {"[S]\r\n\r\nK\r\nK=later", "default"},
-                                        {kUtf16, "\xC3\xA9\xE6\xBC\xA2"}}) {
+                                        {kUtf16 + "!", "\xC3\xA9\xE6\xBC\xA2"}}) {
     prefix.CreateFile(kFile, file);
     EXPECT_EQ(ReadIniValue("S", "K", kFile, "default"), read) << file;
   }
@@ -83,7 +84,7 @@ TEST_F(IniFileTest, AWriteChangesOneLineAndKeepsEveryOtherByte) {
       {"[A]\nX=1", "B", "Y", "2", "[A]\nX=1\n[B]\nY=2\n"}, {"", "B", "Y", "2", "[B]\r\nY=2\r\n"},
       {"[A]\rX=1\r", "A", "Z", "3", "[A]\rX=1\rZ=3\r"}, {"[A]\n\rX=1", "B", "Y", "2",
        "[A]\n\rX=1\n\r[B]\n\rY=2\n\r"}, {"[A]\nX\nX=1\n", "A", "X", "2", "[A]\nX=2\nX=1\n"},
-      {kUtf16, "S", "Z", "3", kUtf16 + std::string("\r\0\n\0Z\0=\0" "3\0\r\0\n\0", 14)},
+      {kUtf16, "S", "Z", "\xC2\xA3", kUtf16 + std::string("\r\0\n\0Z\0=\0" "\xA3\0\r\0\n\0", 14)},
       {old, "S", "K", "new\r\nX=1", ""}, {old, "S", "K", "new\rx", ""}, {old, "S", "K\nX", "v", ""},
       {old, "S\n[T]", "K", "v", ""}, {old, "S", "K=x", "v", ""}, {old, "S", " ", "v", ""},
       {old, "S", " [T]", "v", ""}, {old, "S]", "K", "v", ""}, {old, " ", "K", "v", ""}};
