@@ -52,7 +52,7 @@ std::vector<std::string> Values(const std::string& file, const std::string& key,
     line.remove_prefix(key.size());
     if (line.starts_with('"')) line.remove_prefix(1);
     if (line.empty() || !(IsBlank(line[0]) || line[0] == ':')) continue;
-    line = TrimBlanks(line.substr(line[0] == ':' ? 1 : 0));
+    line = TrimBlanks(line.substr(1));  // past the blank or the colon
     if (line.ends_with(',')) line.remove_suffix(1);
     if (line.size() >= 2 && (line[0] == '"' || line[0] == '\'') && line.back() == line[0]) {
       line = line.substr(1, line.size() - 2);

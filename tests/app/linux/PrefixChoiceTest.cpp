@@ -57,7 +57,7 @@ class PrefixChoiceTest : public ::testing::Test {
   std::vector<std::vector<PrefixOffer>> offers;
 };
 
-TEST_F(PrefixChoiceTest, TheChoiceAmongSeveralIsRememberedForTheNextStart) {
+TEST_F(PrefixChoiceTest, TheChoiceAmongSeveralIsRememberedWhileItHoldsTheGame) {
   EXPECT_EQ(Start({PrefixAnswer{1, true}}), StartupOutcome::ShowWindowAndAbout);
   ASSERT_EQ(offers.size(), 1u);
   const auto& listed = offers[0];
@@ -75,6 +75,10 @@ TEST_F(PrefixChoiceTest, TheChoiceAmongSeveralIsRememberedForTheNextStart) {
   EXPECT_EQ(Start({}), StartupOutcome::ShowWindow);  // nothing asked
   EXPECT_TRUE(offers.empty());
   EXPECT_EQ(InForce(), home + "/.local/share/bottles/bottles/Classic");
+  // Gone from there: the only prefix left with the game is taken without asking.
+  std::filesystem::remove(home + "/.local/share/bottles/bottles/Classic");
+  EXPECT_EQ(Start({}), StartupOutcome::ShowWindow);
+  EXPECT_EQ(InForce(), home + "/Games/rts");
 }
 
 TEST_F(PrefixChoiceTest, ANamedPrefixIsTakenAndACancelledChoiceEndsTheProgram) {
@@ -85,12 +89,6 @@ TEST_F(PrefixChoiceTest, ANamedPrefixIsTakenAndACancelledChoiceEndsTheProgram) {
   EXPECT_EQ(ReadBytes(program + "/kvpm.ini").find("[Wine]"), std::string::npos);  // not remembered
   EXPECT_EQ(Start({std::nullopt}), StartupOutcome::EndProgram);  // asked, and cancelled
   EXPECT_EQ(offers.size(), 1u);
-}
-
-TEST_F(PrefixChoiceTest, TheOnlyPrefixWithTheGameIsTakenWithoutAsking) {
-  std::filesystem::remove(home + "/Games/rts");
-  EXPECT_EQ(Start({}), StartupOutcome::ShowWindowAndAbout);
-  EXPECT_EQ(InForce(), home + "/.local/share/bottles/bottles/Classic");
 }
 
 }  // namespace

@@ -16,15 +16,15 @@ TEST(WinePrefixes, EachLaunchersPrefixesAreFoundOnceInOrder) {
   const auto prefix = [](const std::string& folder) { WriteBytes(folder + "/system.reg", "WINE"); };
   prefix(home + "/.wine");
   WriteBytes(home + "/.config/lutris/games/rts-1.yml",
-             "game:\n  exe: gamemd.exe\n  prefix: '" + home + "/lutris/rts'\nsystem: {}\n");
+             "game:\n  exe: gamemd.exe\n  prefix: " + home + "/Games/rts\nsystem: {}\n");
   WriteBytes(home + "/.local/share/lutris/games/broken.yml", "game:\n  prefix:\n");
-  prefix(home + "/lutris/rts");
+  prefix(home + "/Games/rts");  // listed with ~/Games as well
   prefix(home + "/Games/korvale");
   prefix(home + "/.local/share/bottles/bottles/Classic Games");
   prefix(home + "/Games/Heroic/Prefixes/Korvale");
   WriteBytes(home + "/.config/heroic/GamesConfig/abc.json",
-             "{\n  \"abc\": {\n    \"winePrefix\": \"~/heroic-abc\",\n    \"x\": 1\n  }\n}\n");
-  prefix(home + "/heroic-abc");
+             "{\n  \"abc\": {\n    \"winePrefix\": \"~/heroic\\\\abc\",\n    \"x\": 1\n  }\n}\n");
+  prefix(home + "/heroic\\abc");
   prefix(home + "/.PlayOnLinux/wineprefix/Korvale");
   prefix(home + "/.cxoffice/Korvale");
   const std::string steam = home + "/.local/share/Steam";
@@ -47,11 +47,11 @@ TEST(WinePrefixes, EachLaunchersPrefixesAreFoundOnceInOrder) {
   }
   EXPECT_EQ(found, (std::vector<std::string>{
                        "Wine /home/.wine",
-                       "Lutris /home/lutris/rts",
+                       "Lutris /home/Games/rts",
                        "Lutris /home/Games/korvale",
                        "Bottles /home/.local/share/bottles/bottles/Classic Games",
                        "Heroic /home/Games/Heroic/Prefixes/Korvale",
-                       "Heroic /home/heroic-abc",
+                       "Heroic /home/heroic\\abc",
                        "PlayOnLinux /home/.PlayOnLinux/wineprefix/Korvale",
                        "CrossOver /home/.cxoffice/Korvale",
                        "Steam /home/.local/share/Steam/steamapps/compatdata/2210/pfx",
