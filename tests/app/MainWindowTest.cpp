@@ -325,10 +325,10 @@ TEST_F(MainWindowTest, TheFaqWindowAnswersSixQuestionsUntilTheProgramEnds) {
 }
 
 // A message box shows the program's text as plain text under its title and
-// answers with the button clicked; a file dialog that would start in a folder
-// nobody can write (after a system-wide install; here /proc/self, closed even
-// to root) starts in one the user can write; the wait window stands painted in
-// place of the main window while a copy runs, with its progress, unclosable.
+// answers with the button clicked; an Open dialog that would start in a folder
+// nobody can write (here /proc/self) starts in one the user can write; the
+// prefix window answers with the row and box chosen, Escape with none; the wait
+// window replaces the main window during a copy: painted, with progress, unclosable.
 TEST_F(MainWindowTest, MessagesFileDialogsAndTheWaitWindowOfTheProgram) {
   QWidget mainWindow;
   mainWindow.show();
@@ -342,10 +342,19 @@ TEST_F(MainWindowTest, MessagesFileDialogsAndTheWaitWindowOfTheProgram) {
   }, [](QWidget* open) {
     const QString folder = qobject_cast<QFileDialog*>(open)->directory().absolutePath();
     EXPECT_TRUE(platform::FolderWritable(folder.toStdString())) << folder.toStdString();
+    EXPECT_EQ(qobject_cast<QFileDialog*>(open)->acceptMode(), QFileDialog::AcceptOpen);
     qobject_cast<QDialog*>(open)->reject();
-  }};
+  }, [](QWidget* open) {  // from the first prefix, remembered, to the second, not remembered
+    QTest::keyClick(open->findChild<QWidget*>("lstPrefixes"), Qt::Key_Down);
+    QTest::keyClick(open->findChild<QWidget*>("cboxRemember"), Qt::Key_Space);
+    QTest::keyClick(open, Qt::Key_Return);
+  }, [](QWidget* open) { QTest::keyClick(open, Qt::Key_Escape); }};
   EXPECT_EQ(dialogs.ShowMessage("A <thememd.ini>\r\nB", Buttons::YesNoCancel), AnswerNo);
   EXPECT_FALSE(dialogs.ChooseFileToOpen({"Open", "", "kvl", "/proc/self", ""}));
+  const std::vector<PrefixOffer> offers(3, {"Steam", "/pfx", "C:\\"});
+  const std::optional<PrefixAnswer> chosen = dialogs.ChoosePrefix(offers);
+  EXPECT_TRUE(chosen && chosen->index == 1 && !chosen->remember);
+  EXPECT_FALSE(dialogs.ChoosePrefix(offers));
   dialogs.ShowWaitWindow("Copying file from Korvale CD.");
   auto* wait = mainWindow.findChild<QWidget*>("frmWait");
   EXPECT_TRUE(wait->windowHandle()->isExposed() && !mainWindow.isVisible());

@@ -29,7 +29,6 @@ class FakeDialogs : public UserDialogs {
   std::vector<bool> menusOpened;  // atPosition of each context menu
   std::vector<std::vector<PrefixOffer>> prefixOffers;
   std::vector<std::string> waitLabels;
-  std::vector<std::pair<std::uint64_t, std::uint64_t>> progress;
   bool waitShown = false;
 
   int ShowMessage(const std::string& text, Buttons shown) override {
@@ -54,9 +53,8 @@ class FakeDialogs : public UserDialogs {
     waitLabels.push_back(label);
     waitShown = true;
   }
-  void ShowCopyProgress(std::uint64_t done, std::uint64_t total) override {
+  void ShowCopyProgress(std::uint64_t, std::uint64_t) override {
     EXPECT_TRUE(waitShown) << "progress without the wait window";
-    progress.emplace_back(done, total);
   }
   void HideWaitWindow() override { waitShown = false; }
   std::optional<PrefixAnswer> ChoosePrefix(const std::vector<PrefixOffer>& offers) override {

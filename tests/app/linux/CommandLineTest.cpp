@@ -19,12 +19,9 @@ class CommandLineTest : public Program {
   // The exit status, standard output and standard error, joined by "|".
   std::string Run(const std::string& arguments) {
     const std::string out = prefix.Root() + "/out", err = prefix.Root() + "/err";
-    const int status =
-        std::system(("cd '" + programFolder +
-                     "' && env -u DISPLAY -u WAYLAND_DISPLAY"
-                     " -u QT_QPA_PLATFORM WINEPREFIX='" +
-                     prefix.Root() + "' ./kvpm " + arguments + " >" + out + " 2>" + err)
-                        .c_str());
+    const std::string env = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM WINEPREFIX='";
+    const int status = std::system(("cd '" + programFolder + "' && " + env + prefix.Root() +
+                                    "' ./kvpm " + arguments + " >" + out + " 2>" + err).c_str());
     return std::to_string(WEXITSTATUS(status)) + "|" + ReadBytes(out) + "|" + ReadBytes(err);
   }
 };

@@ -8,6 +8,7 @@
 
 #include "app/PrefixChoice.h"
 #include "app/Startup.h"
+#include "platform/Environment.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePrefix.h"
 
@@ -28,7 +29,7 @@ class PrefixChoiceTest : public ::testing::Test {
   }
   ~PrefixChoiceTest() override {
     setenv("HOME", oldHome.c_str(), 1);
-    if (oldPrefix) setenv("WINEPREFIX", oldPrefix->c_str(), 1);
+    if (!oldPrefix.empty()) setenv("WINEPREFIX", oldPrefix.c_str(), 1);
   }
 
   void Link(const FakePrefix& prefix, const std::string& place) {
@@ -50,10 +51,8 @@ class PrefixChoiceTest : public ::testing::Test {
 
   FakePrefix world, empty, lutris, bottles;
   std::string home = world.Root() + "/home", program = world.Root() + "/program";
-  std::string oldHome = std::getenv("HOME");
-  std::optional<std::string> oldPrefix = std::getenv("WINEPREFIX")
-                                             ? std::optional<std::string>(std::getenv("WINEPREFIX"))
-                                             : std::nullopt;
+  std::string oldHome = platform::EnvironmentVariable("HOME");
+  std::string oldPrefix = platform::EnvironmentVariable("WINEPREFIX");
   std::vector<std::vector<PrefixOffer>> offers;
 };
 
