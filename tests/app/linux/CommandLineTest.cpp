@@ -29,8 +29,7 @@ class CommandLineTest : public Program {
 TEST_F(CommandLineTest, ActivatesAndDeactivatesAsTheFileMenuDoesAndSaysHowItWent) {
   std::filesystem::copy_file(KVPM_PROGRAM, programFolder + "/kvpm");
   const std::string playlist = programFolder + "/rock.kvl", theme = Game("thememd.ini");
-  WriteBytes(playlist,
-             "[Themes]\r\n160=x\r\n214=x\r\n[KVPMINTR]\r\nOption=0\r\n");  // 160: Quillan's
+  WriteBytes(playlist, "[Themes]\r\n160=x\r\n214=x\r\n[KVPMINTR]\r\nOption=0");  // 160: Quillan's
   Start();
   ASSERT_TRUE(LoadPlaylistFile(state, playlist));
   std::string warning = dialogs.texts.at(0);  // lines end in LF on a console
