@@ -1,4 +1,4 @@
-#include "app/QtUserDialogs.h"
+#include "gui/adapters/QtUserDialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
-#include "app/QtText.h"
-#include "dialogs/PrefixWindow.h"
-#include "dialogs/WaitWindow.h"
+#include "gui/adapters/QtText.h"
+#include "gui/dialogs/PrefixWindow.h"
+#include "gui/dialogs/WaitWindow.h"
 #include "platform/Paths.h"
 #include "platform/ProgramFolder.h"
 #include "state/WindowControls.h"

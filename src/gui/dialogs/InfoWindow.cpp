@@ -1,4 +1,4 @@
-#include "dialogs/InfoWindow.h"
+#include "gui/dialogs/InfoWindow.h"
 
 #include <QCloseEvent>
 #include <QPushButton>

@@ -1,11 +1,11 @@
-#include "playlist/TrackListWidget.h"
+#include "gui/panels/TrackListWidget.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "app/QtText.h"
+#include "gui/adapters/QtText.h"
 #include "state/WindowControls.h"
 
 namespace kvpm {

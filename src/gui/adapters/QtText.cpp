@@ -1,4 +1,4 @@
-#include "app/QtText.h"
+#include "gui/adapters/QtText.h"
 
 #include <QFile>
 

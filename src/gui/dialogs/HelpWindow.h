@@ -1,7 +1,7 @@
 #pragma once
 // frmHelp: the answers to the most common questions about the program.
 
-#include "dialogs/InfoWindow.h"
+#include "gui/dialogs/InfoWindow.h"
 
 namespace kvpm {
 

@@ -1,4 +1,4 @@
-#include "dialogs/HelpWindow.h"
+#include "gui/dialogs/HelpWindow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/QtText.h"
-#include "dialogs/AboutTexts.h"
+#include "app/AboutTexts.h"
+#include "gui/adapters/QtText.h"
 
 namespace kvpm {
 

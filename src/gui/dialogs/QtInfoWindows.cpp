@@ -1,7 +1,7 @@
-#include "dialogs/QtInfoWindows.h"
+#include "gui/dialogs/QtInfoWindows.h"
 
-#include "dialogs/AboutWindow.h"
-#include "dialogs/HelpWindow.h"
+#include "gui/dialogs/AboutWindow.h"
+#include "gui/dialogs/HelpWindow.h"
 
 namespace kvpm {
 

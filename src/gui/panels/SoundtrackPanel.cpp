@@ -1,10 +1,10 @@
-#include "catalogue/SoundtrackPanel.h"
+#include "gui/panels/SoundtrackPanel.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/QtText.h"
+#include "gui/adapters/QtText.h"
 #include "state/WindowControls.h"
 
 namespace kvpm {

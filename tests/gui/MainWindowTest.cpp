@@ -1,7 +1,7 @@
 // The program's windows used through their real widgets: each control
 // reaches its procedure, and the windows show what they must.
 
-#include "app/MainWindow.h"
+#include "gui/mainwindow/MainWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@
 #include <deque>
 #include <filesystem>
 
-#include "app/QtUserDialogs.h"
+#include "gui/adapters/QtUserDialogs.h"
 #include "platform/ProgramFolder.h"
 #include "support/Program.h"
 

@@ -1,11 +1,11 @@
-#include "playlist/TrackSelectionPanel.h"
+#include "gui/panels/TrackSelectionPanel.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/QtText.h"
-#include "playlist/TrackListWidget.h"
+#include "gui/adapters/QtText.h"
+#include "gui/panels/TrackListWidget.h"
 #include "state/WindowControls.h"
 
 namespace kvpm {

@@ -1,4 +1,4 @@
-#include "playlist/SlotPanel.h"
+#include "gui/panels/SlotPanel.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -7,7 +7,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/QtText.h"
+#include "gui/adapters/QtText.h"
 #include "state/WindowControls.h"
 
 namespace kvpm {

@@ -1,4 +1,4 @@
-#include "dialogs/AboutWindow.h"
+#include "gui/dialogs/AboutWindow.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/QtText.h"
-#include "dialogs/AboutTexts.h"
+#include "app/AboutTexts.h"
+#include "gui/adapters/QtText.h"
 #include "state/WindowControls.h"
 
 namespace kvpm {

@@ -1,4 +1,4 @@
-#include "dialogs/AboutTexts.h"
+#include "app/AboutTexts.h"
 
 namespace kvpm {
 

@@ -1,4 +1,4 @@
-#include "dialogs/PrefixWindow.h"
+#include "gui/dialogs/PrefixWindow.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/QtText.h"
+#include "gui/adapters/QtText.h"
 #include "state/WindowControls.h"
 
 namespace kvpm {

@@ -1,4 +1,4 @@
-#include "dialogs/WaitWindow.h"
+#include "gui/dialogs/WaitWindow.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "app/QtText.h"
+#include "gui/adapters/QtText.h"
 #include "state/WindowControls.h"
 
 namespace kvpm {

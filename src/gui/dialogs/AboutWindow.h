@@ -2,7 +2,7 @@
 // frmAbout: the program's title, version, credits and where to report
 // problems.
 
-#include "dialogs/InfoWindow.h"
+#include "gui/dialogs/InfoWindow.h"
 
 namespace kvpm {
 

@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/AboutTexts.h"
 #include "app/CommandLine.h"
-#include "app/MainWindow.h"
-#include "app/QtText.h"
-#include "dialogs/AboutTexts.h"
+#include "gui/adapters/QtText.h"
+#include "gui/mainwindow/MainWindow.h"
 #include "platform/ProgramFolder.h"
 
 #ifdef _WIN32

@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/QtUserDialogs.h"
-#include "dialogs/QtInfoWindows.h"
+#include "gui/adapters/QtUserDialogs.h"
+#include "gui/dialogs/QtInfoWindows.h"
 #include "state/MainState.h"
 
 class QAction;

@@ -1,4 +1,4 @@
-#include "app/MainWindow.h"
+#include "gui/mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,17 +11,17 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "app/QtText.h"
 #include "app/Startup.h"
 #include "archives/SoundtrackArchives.h"
 #include "catalogue/SoundtrackNumbers.h"
-#include "catalogue/SoundtrackPanel.h"
-#include "playlist/SlotPanel.h"
+#include "gui/adapters/QtText.h"
+#include "gui/panels/SlotPanel.h"
+#include "gui/panels/SoundtrackPanel.h"
+#include "gui/panels/TrackListWidget.h"
+#include "gui/panels/TrackSelectionPanel.h"
 #include "playlist/Slots.h"
 #include "playlist/SoundtrackSelection.h"
 #include "playlist/TrackList.h"
-#include "playlist/TrackListWidget.h"
-#include "playlist/TrackSelectionPanel.h"
 #include "playlistfiles/FileCommands.h"
 #include "playlistfiles/RecentFiles.h"
 #include "theme/Activation.h"
