@@ -1,7 +1,8 @@
 #!/bin/sh
-# Cross-builds the part of Qt that the Windows program needs (QtCore, QtGui,
-# QtWidgets, the Windows platform plugin and the Windows style) with mingw-w64,
-# once per machine, into a cache outside the checkout:
+# Cross-builds the part of Qt that the Windows program and its tests need
+# (QtCore, QtGui, QtWidgets, QtTest, the Windows platform plugin, the Windows
+# style and the offscreen platform plugin) with mingw-w64, once per machine,
+# into a cache outside the checkout:
 #
 #   tools/build-windows-qt.sh                 # builds it unless it is there
 #   tools/build-windows-qt.sh --ready         # succeeds when it is there
@@ -22,13 +23,35 @@ QT_VERSION=6.4.2
 cache=${KVPM_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kvpm}
 prefix="$cache/qt-$QT_VERSION-mingw"
 
-# The last step of a build writes .complete: the sources it was built from,
-# and how long it took.
+# Shared libraries; the modules the program and its tests do not use, their
+# plugins and the libraries only they need are off. Every third-party library
+# is Qt's bundled copy, so that nothing of the build machine's mingw-w64
+# packages slips in. Two settings are forced by Debian's sources and by this
+# Qt: tablet events are off (Debian leaves out the wintab.h that the Windows
+# platform plugin includes for them), and OpenGL stays on (the Windows
+# platform plugin does not build without it; it loads OpenGL at run time).
+features="-DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_testlib=ON
+ -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+ -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF -DFEATURE_opengl=ON
+ -DFEATURE_freetype=ON -DFEATURE_system_freetype=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
+ -DFEATURE_direct2d=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_glib=OFF
+ -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
+ -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF"
+configuration=$(printf '%s' "$features" | tr -s ' \n' ' ')
+
+# The last step of a build writes .complete: the configuration it was built
+# with, the sources it was built from, and how long it took. A cache built
+# with another configuration (an older one without QtTest, say) is not
+# ready: it is built once more, from where its build folder stands.
+ready() {
+  [ -f "$prefix/.complete" ] &&
+    [ "$(sed -n 's/^configuration //p' "$prefix/.complete")" = "$configuration" ]
+}
 case "${1:-}" in
   --print-prefix) echo "$prefix"; exit 0 ;;
-  --ready) [ -f "$prefix/.complete" ]; exit ;;
+  --ready) ready; exit ;;
 esac
-if [ -f "$prefix/.complete" ]; then
+if ready; then
   echo "Qt $QT_VERSION for Windows is ready in $prefix"
   exit 0
 fi
@@ -73,30 +96,19 @@ if [ ! -f "$qt_source/.fetched" ]; then
   : > "$qt_source/.fetched"
 fi
 
-# Shared libraries; the modules the program does not use, their plugins and
-# the libraries only they need are off. Every third-party library is Qt's
-# bundled copy, so that nothing of the build machine's mingw-w64 packages
-# slips in. Two settings are forced by Debian's sources and by this Qt:
-# tablet events are off (Debian leaves out the wintab.h that the Windows
-# platform plugin includes for them), and OpenGL stays on (the Windows
-# platform plugin does not build without it; it loads OpenGL at run time).
-# An interrupted build goes on where it stopped.
+# An interrupted build goes on where it stopped; a cache of another
+# configuration is replaced.
 build="$src/qt-$QT_VERSION-mingw-build"
 echo "Building Qt $QT_VERSION for Windows in $build (log: $build/build.log)"
 mkdir -p "$build"
+rm -rf "$prefix"
 {
   nice -n 10 cmake -S "$qt_source" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_qt" \
     -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
-    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_testlib=OFF \
-    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-    -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF -DFEATURE_opengl=ON \
-    -DFEATURE_freetype=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF \
-    -DFEATURE_direct2d=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_glib=OFF \
-    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
-    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF &&
+    $features &&
   nice -n 10 cmake --build "$build" -j"${JOBS:-2}" &&
   cmake --install "$build" --strip
 } > "$build/build.log" 2>&1 || {
@@ -106,5 +118,6 @@ mkdir -p "$build"
 }
 
 minutes=$(( ($(date +%s) - started + 30) / 60 ))
-printf 'qt6-base %s\nbuilt in %s minutes\n' "$source_version" "$minutes" > "$prefix/.complete"
+printf 'configuration %s\nqt6-base %s\nbuilt in %s minutes\n' \
+  "$configuration" "$source_version" "$minutes" > "$prefix/.complete"
 echo "Qt $QT_VERSION for Windows is ready in $prefix (built in $minutes minutes)"
