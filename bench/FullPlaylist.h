@@ -12,14 +12,14 @@ namespace kvpm::bench {
 
 // Selects every track of the state (whose catalogue must be built) and names it.
 inline std::string FullPlaylistText(MainState& state) {
-  state.saveKvlNames = true;
+  state.settings.saveKvlNames = true;
   for (int s = 1; s <= kSoundtrackCount; ++s) {
     SetSoundtrackSelection(state, s, true);
     for (int t = 1; t <= state.catalogue.trackCounts[s]; ++t) {
-      state.kvlNames[s][t] = "Playlist name of track " + std::to_string(t);
+      state.playlist.kvlNames[s][t] = "Playlist name of track " + std::to_string(t);
     }
   }
-  return ThemeFileText(state);
+  return ThemeFileText(state.playlist, state.catalogue, state.settings.saveKvlNames);
 }
 
 }  // namespace kvpm::bench

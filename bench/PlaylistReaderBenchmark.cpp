@@ -13,7 +13,7 @@
 
 #include "FullPlaylist.h"
 #include "SilentDialogs.h"
-#include "playlist/Playlist.h"
+#include "playlist/NewPlaylist.h"
 #include "playlistfiles/PlaylistReader.h"
 #include "state/MainState.h"
 
@@ -26,9 +26,7 @@ class ReaderState {
  public:
   ReaderState() {
     kvpm::BuildSoundtrackTable(state.catalogue);
-    for (int s = 1; s <= kvpm::kSoundtrackCount; ++s) {
-      state.controls.comboSoundtrack.items.push_back({state.catalogue.soundtrackTitles[s], s});
-    }
+    state.installation.listed.fill(true);
     kvpm::NewPlaylist(state);
   }
 

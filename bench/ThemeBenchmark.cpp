@@ -29,8 +29,9 @@ class FullPlaylistInGameFolder {
         << "[Video]\r\nWidth=800\r\n\r\n[Audio]\r\nIsScoreRepeat=yes\r\nIsScoreShuffle=no\r\n"
            "InGameMusic=no\r\nScoreVolume=0.5\r\n";
     kvpm::BuildSoundtrackTable(state.catalogue);
-    state.gameFolder = folder_.string();
-    state.themeFile = TovrikStandardFunctions::JoinPath(state.gameFolder, "thememd.ini", "");
+    state.installation.gameFolder = folder_.string();
+    state.installation.themeFile =
+        TovrikStandardFunctions::JoinPath(state.installation.gameFolder, "thememd.ini", "");
     for (int s = 1; s <= kvpm::kSoundtrackCount; ++s) kvpm::SetSoundtrackSelection(state, s, true);
   }
   ~FullPlaylistInGameFolder() {
@@ -49,7 +50,9 @@ void ThemeFileTextOfFullPlaylist(benchmark::State& bench) {
   FullPlaylistInGameFolder game;
   std::size_t size = 0;
   for (auto _ : bench) {
-    std::string text = kvpm::ThemeFileText(game.state);
+    const kvpm::MainState& state = game.state;
+    std::string text =
+        kvpm::ThemeFileText(state.playlist, state.catalogue, state.settings.saveKvlNames);
     size = text.size();
     benchmark::DoNotOptimize(text);
   }
@@ -60,7 +63,11 @@ BENCHMARK(ThemeFileTextOfFullPlaylist)->Unit(benchmark::kMicrosecond);
 void WriteThemeFileOfFullPlaylist(benchmark::State& bench) {
   FullPlaylistInGameFolder game;
   for (auto _ : bench) {
-    if (!kvpm::WriteThemeFile(game.state, game.state.themeFile)) bench.SkipWithError("not written");
+    const kvpm::MainState& state = game.state;
+    if (!kvpm::WriteThemeFile(state.playlist, state.catalogue, state.settings.saveKvlNames,
+                              state.installation.themeFile)) {
+      bench.SkipWithError("not written");
+    }
   }
 }
 BENCHMARK(WriteThemeFileOfFullPlaylist)->Unit(benchmark::kMicrosecond);

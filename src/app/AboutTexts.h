@@ -7,6 +7,10 @@
 
 namespace kvpm {
 
+// The program's title: the end of every window caption, the title of every
+// message box, and the header of the theme files it writes.
+inline const std::string kProgramTitle = "KV Playlist Manager";
+
 // The program's version: 2.0, revision 0.
 inline constexpr int kVersionMajor = 2;
 inline constexpr int kVersionMinor = 0;

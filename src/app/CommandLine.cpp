@@ -17,7 +17,7 @@ int ActivateFromCommandLine(const std::string& programFolder, const std::string&
       !ActivatePlaylist(state)) {
     return kExitFailed;
   }
-  std::cout << "Activated: " << state.themeFile << std::endl;
+  std::cout << "Activated: " << state.installation.themeFile << std::endl;
   return kExitDone;
 }
 
@@ -25,9 +25,8 @@ int DeactivateFromCommandLine(const std::string& programFolder, const std::strin
   ConsoleDialogs dialogs;
   MainState state{dialogs};
   if (!LoadProgram(state, programFolder, givenPrefix)) return kExitFailed;
-  DeactivatePlaylist(state);
-  if (state.controls.menu_disable.enabled) return kExitFailed;  // the file is still there
-  std::cout << "Deactivated: " << state.themeFile << std::endl;
+  if (!DeactivatePlaylist(state)) return kExitFailed;
+  std::cout << "Deactivated: " << state.installation.themeFile << std::endl;
   return kExitDone;
 }
 

@@ -12,7 +12,7 @@ class ConsoleDialogs : public UserDialogs {
   int ShowMessage(const std::string& text, Buttons buttons) override;
   std::optional<std::string> ChooseFileToOpen(const FileDialogSetup&) override { return {}; }
   std::optional<std::string> ChooseFileToSave(const FileDialogSetup&) override { return {}; }
-  std::optional<int> PopupTrackMenu(bool) override { return {}; }
+  std::optional<int> PopupTrackMenu(bool, const std::array<bool, 3>&) override { return {}; }
   void ShowWaitWindow(const std::string&) override {}
   void ShowCopyProgress(std::uint64_t, std::uint64_t) override {}
   void HideWaitWindow() override {}

@@ -47,8 +47,8 @@ bool DetectBaseGame(MainState& state) {
 bool DetectExpansion(MainState& state) {
   const std::string installPath = Registry(kExpansionKey, "InstallPath");
   if (const std::optional<std::string> folder = ExpansionFolder(installPath)) {
-    state.gameFolder = *folder;
-    state.compilationInstall = false;
+    state.installation.gameFolder = *folder;
+    state.installation.compilationInstall = false;
     if (FileExists(installPath)) return true;
   }
   // A value too short to hold the executable's name names no folder; the
@@ -56,8 +56,8 @@ bool DetectExpansion(MainState& state) {
 
   const std::string folder = Registry(kCompilationKey, "kv_folder");
   if (!folder.empty()) {
-    state.gameFolder = folder;
-    state.compilationInstall = true;
+    state.installation.gameFolder = folder;
+    state.installation.compilationInstall = true;
     if (FileExists(folder + "\\" + Registry(kCompilationKey, "kv_executable"))) return true;
   }
   state.Message("Korvale is not installed! Please install Korvale");
@@ -74,9 +74,9 @@ std::optional<std::string> RegisteredGameFolder() {
 }
 
 bool CheckExpansionVersion(MainState& state) {
-  const bool versionFits =
-      state.compilationInstall || Registry(kExpansionKey, "Version") == kExpansionVersion;
-  if (versionFits && FileExists(state.gameFolder + "\\expandmd01.mix")) return true;
+  const bool versionFits = state.installation.compilationInstall ||
+                           Registry(kExpansionKey, "Version") == kExpansionVersion;
+  if (versionFits && FileExists(state.installation.gameFolder + "\\expandmd01.mix")) return true;
 
   state.Message(
       "The KV Playlist Manager requires version 1.001 of Korvale.\r\n"

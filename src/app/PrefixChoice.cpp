@@ -56,7 +56,7 @@ std::optional<PrefixChoice> ChooseWinePrefix(MainState& state, const std::string
 }
 
 void RememberPrefix(const MainState& state, const PrefixChoice& choice) {
-  if (choice.remember) tsf::WriteIniValue("Wine", "Prefix", choice.folder, state.settingsFile);
+  if (choice.remember) tsf::WriteIniValue("Wine", "Prefix", choice.folder, state.settings.file);
 }
 
 }  // namespace kvpm

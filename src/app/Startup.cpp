@@ -4,7 +4,7 @@
 #include "app/PrefixChoice.h"
 #include "catalogue/Availability.h"
 #include "catalogue/SoundtrackNumbers.h"
-#include "playlist/Playlist.h"
+#include "playlist/NewPlaylist.h"
 #include "playlist/Slots.h"
 #include "playlist/SoundtrackSelection.h"
 #include "playlistfiles/PlaylistReader.h"
@@ -19,28 +19,17 @@ namespace tsf = TovrikStandardFunctions;
 
 namespace {
 
-// Selects the first drop-down entry, from the top, that shows the expansion's own soundtrack.
-void ShowExpansionSoundtrack(MainState& state) {
-  const auto& items = state.controls.comboSoundtrack.items;
-  for (int index = 0; index < static_cast<int>(items.size()); ++index) {
-    if (items[index].data == kKorvaleSoundtrack) {
-      SelectComboEntry(state, index);
-      return;
-    }
-  }
-}
-
 // The window shows the playlist that the game plays, when this program wrote
 // the game's theme file; a theme file from elsewhere is left alone but will be
 // overwritten by an activation, which the user is told.
 void ReadActiveThemeFile(MainState& state) {
-  if (!tsf::PathExists(state.themeFile, false)) return;
-  if (IsPlaylistFile(state.themeFile)) {
-    LoadPlaylistFile(state, state.themeFile);
-    state.controls.caption = kProgramTitle;
+  if (!tsf::PathExists(state.installation.themeFile, false)) return;
+  if (IsPlaylistFile(state.installation.themeFile)) {
+    LoadPlaylistFile(state, state.installation.themeFile);
+    state.playlist.title.clear();
     return;
   }
-  state.controls.menu_disable.enabled = true;
+  state.installation.themeFileExists = true;
   state.Message(
       "A non-KVPM <thememd.ini> file has been detected. This file is probably part of a mod.\r\n"
       "Please note that any existing <thememd.ini> file will be overwritten when Activating a "
@@ -55,17 +44,17 @@ void ReadGameAudioSwitches(MainState& state) {
     return tsf::ParseYesNo(tsf::ReadIniValue("Audio", key, gameSettings, ""), false) ? Ticked
                                                                                      : Unticked;
   };
-  state.controls.cboxShuffle.value = audioSwitch("IsScoreShuffle");
-  state.controls.cboxMusic.value = audioSwitch("InGameMusic");
+  state.playlist.shuffle = audioSwitch("IsScoreShuffle");
+  state.playlist.music = audioSwitch("InGameMusic");
 }
 
 // On the first start the About window is shown once; the setting remembers it.
 bool FirstStart(MainState& state) {
-  if (!tsf::ParseYesNo(tsf::ReadIniValue("General", "ShowDisclaimer", state.settingsFile, ""),
+  if (!tsf::ParseYesNo(tsf::ReadIniValue("General", "ShowDisclaimer", state.settings.file, ""),
                        true)) {
     return false;
   }
-  tsf::WriteIniValue("General", "ShowDisclaimer", "no", state.settingsFile);
+  tsf::WriteIniValue("General", "ShowDisclaimer", "no", state.settings.file);
   state.controls.enabled = false;
   return true;
 }
@@ -81,12 +70,12 @@ bool LoadProgram(MainState& state, const std::string& programFolder,
       !CheckExpansionVersion(state)) {
     return false;
   }
-  ReadSettings(state);
+  ReadSettings(state.settings, state.programFolder);
   RememberPrefix(state, *prefix);
   LoadRecentFiles(state);
-  state.themeFile = tsf::JoinPath(state.gameFolder, "thememd.ini", "");
+  state.installation.themeFile = tsf::JoinPath(state.installation.gameFolder, "thememd.ini", "");
   RefreshArchiveButtons(state);
-  ShowExpansionSoundtrack(state);
+  ShowSoundtrack(state, kKorvaleSoundtrack);  // always listed
   NewPlaylist(state);
   return true;
 }
@@ -96,7 +85,7 @@ StartupOutcome InitialiseMainWindow(MainState& state, const std::string& program
   if (!LoadProgram(state, programFolder, givenPrefix)) return StartupOutcome::EndProgram;
   ReadActiveThemeFile(state);
   ReadGameAudioSwitches(state);
-  state.controls.lstTracks.currentIndex = -1;
+  state.controls.currentRow = -1;
   state.dialogSave.initialFolder = state.programFolder;
   return FirstStart(state) ? StartupOutcome::ShowWindowAndAbout : StartupOutcome::ShowWindow;
 }

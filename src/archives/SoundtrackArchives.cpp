@@ -18,36 +18,31 @@ namespace tsf = TovrikStandardFunctions;
 constexpr int kCdSearches = 3;
 
 // What tells the two archives apart: the CD's name in messages, the file in
-// the CD's root, the button and the setting that allows deletion.
+// the CD's root, whether its copy is in the game folder and the setting that
+// allows deleting that copy.
 struct ArchiveCd {
   std::string name;
   std::string cdFile;
-  Button WindowControls::*button;
-  bool MainState::*deletionAllowed;
-  const std::string& copyCaption;
-  const std::string& deleteCaption;
+  bool Installation::*copyPresent;
+  bool Settings::*deletionAllowed;
 };
 
 const ArchiveCd* CdOf(int s) {
   static const ArchiveCd harrowgate{.name = "Harrowgate",
                                     .cdFile = "theme.mix",
-                                    .button = &WindowControls::cmdHG,
-                                    .deletionAllowed = &MainState::allowHgDeletion,
-                                    .copyCaption = kCopyHgCaption,
-                                    .deleteCaption = kDeleteHgCaption};
+                                    .copyPresent = &Installation::hgArchivePresent,
+                                    .deletionAllowed = &Settings::allowHgDeletion};
   static const ArchiveCd korvale{.name = "Korvale",
                                  .cdFile = "thememd.mix",
-                                 .button = &WindowControls::cmdKV,
-                                 .deletionAllowed = &MainState::allowKvDeletion,
-                                 .copyCaption = kCopyKvCaption,
-                                 .deleteCaption = kDeleteKvCaption};
+                                 .copyPresent = &Installation::kvArchivePresent,
+                                 .deletionAllowed = &Settings::allowKvDeletion};
   if (s == kHarrowgateSoundtrack) return &harrowgate;
   if (s == kKorvaleSoundtrack) return &korvale;
   return nullptr;
 }
 
 std::string GameFolderPath(const MainState& state, const std::string& name) {
-  return state.gameFolder + "\\" + name;
+  return state.installation.gameFolder + "\\" + name;
 }
 
 // The wait window stands in for the main window exactly as long as the
@@ -98,23 +93,13 @@ bool CopyWithWaitWindow(MainState& state, const ArchiveCd& cd, const std::string
                                      });
 }
 
-// Takes the entry of s out of comboSoundtrack, the last one carrying it. When
-// it was the one shown, the list goes over to the expansion's soundtrack,
-// which is always listed.
+// Takes s out of comboSoundtrack. When it was the one shown, the list goes
+// over to the expansion's soundtrack, which is always listed.
 void RemoveComboEntry(MainState& state, int s) {
-  ComboBox& combo = state.controls.comboSoundtrack;
-  for (int index = static_cast<int>(combo.items.size()) - 1; index >= 0; --index) {
-    if (combo.items[index].data != s) continue;
-    const bool shown = combo.selectedIndex == index;
-    combo.items.erase(combo.items.begin() + index);
-    if (shown) {
-      combo.selectedIndex = -1;
-      ShowSoundtrack(state, kKorvaleSoundtrack);
-    } else if (combo.selectedIndex > index) {
-      --combo.selectedIndex;
-    }
-    return;
-  }
+  state.installation.listed[s] = false;
+  if (ShownSoundtrack(state) != s) return;
+  state.controls.shownSoundtrack = 0;
+  ShowSoundtrack(state, kKorvaleSoundtrack);
 }
 
 // Deletes each archive of s that exists; false after the first that stays.
@@ -135,15 +120,23 @@ bool DeleteArchiveFiles(MainState& state, const ArchiveCd& cd, int s) {
 
 }  // namespace
 
-void ArchiveButtonClicked(MainState& state, int s) {
+ArchiveOffer OfferOf(const MainState& state, int s) {
   const ArchiveCd* cd = CdOf(s);
-  if (cd == nullptr) return;
-  const Button& button = state.controls.*(cd->button);
-  if (!button.enabled) return;
-  if (button.caption == cd->copyCaption) {
-    CopySoundtrackArchive(state, s);
-  } else {
-    DeleteSoundtrackArchive(state, s);
+  if (cd == nullptr) return ArchiveOffer::Nothing;
+  if (!(state.installation.*(cd->copyPresent))) return ArchiveOffer::Copy;
+  return state.settings.*(cd->deletionAllowed) ? ArchiveOffer::Delete : ArchiveOffer::Nothing;
+}
+
+void ArchiveButtonClicked(MainState& state, int s) {
+  switch (OfferOf(state, s)) {
+    case ArchiveOffer::Copy:
+      CopySoundtrackArchive(state, s);
+      break;
+    case ArchiveOffer::Delete:
+      DeleteSoundtrackArchive(state, s);
+      break;
+    case ArchiveOffer::Nothing:
+      break;
   }
 }
 
@@ -168,13 +161,8 @@ void CopySoundtrackArchive(MainState& state, int s) {
   state.Message(cd->name + " soundtrack successfully copied.");
   // Available from now on, but listed in comboSoundtrack only from the next
   // start, when the archive is found there.
-  state.controls.cboxSoundtrack[s - 1].enabled = true;
-  Button& button = state.controls.*(cd->button);
-  if (state.*(cd->deletionAllowed)) {
-    button.caption = cd->deleteCaption;
-  } else {
-    button.enabled = false;
-  }
+  state.installation.available[s] = true;
+  state.installation.*(cd->copyPresent) = true;
 }
 
 void DeleteSoundtrackArchive(MainState& state, int s) {
@@ -185,22 +173,15 @@ void DeleteSoundtrackArchive(MainState& state, int s) {
           Buttons::OkCancel) != AnswerOk) {
     return;
   }
-  if (DeleteArchiveFiles(state, *cd, s)) {
-    Button& button = state.controls.*(cd->button);
-    button.caption = cd->copyCaption;
-    button.enabled = true;
-  }
+  if (DeleteArchiveFiles(state, *cd, s)) state.installation.*(cd->copyPresent) = false;
   // The expansion's soundtrack plays from its CD: it stays available and its
-  // tracks stay in the playlist, the box showing them.
-  if (s == kKorvaleSoundtrack) {
-    UpdateSoundtrackBox(state, s);
-    return;
-  }
+  // tracks stay in the playlist.
+  if (s == kKorvaleSoundtrack) return;
   // Also after a failure the soundtrack counts as gone: its box is unticked
   // and its tracks leave the playlist with it, so that no theme file names
   // tracks of an archive that is not there.
   SetSoundtrackSelection(state, s, false);
-  state.controls.cboxSoundtrack[s - 1].enabled = false;
+  state.installation.available[s] = false;
   RemoveComboEntry(state, s);
 }
 

@@ -1,15 +1,20 @@
 #pragma once
 // The soundtrack archives of the game CDs: cmdHG copies the base game's
 // (soundtrack 8) and cmdKV the expansion's (soundtrack 9) from its CD into
-// the game folder, or deletes that copy again. Both keep their button, the
-// soundtrack's box and comboSoundtrack up to date themselves.
+// the game folder, or deletes that copy again. Both keep the installation's
+// availability and the soundtracks listed for single tracks up to date.
 
 #include "state/MainState.h"
 
 namespace kvpm {
 
-// A click of cmdHG (s = 8) or cmdKV (s = 9): a copy while the button shows
-// its copy caption, a deletion otherwise. Other numbers are ignored.
+// What the button of soundtrack s offers: a copy while no copy is in the
+// game folder, else its deletion when kvpm.ini allows it, else nothing (the
+// button is disabled). Soundtracks other than 8 and 9 offer nothing.
+enum class ArchiveOffer { Copy, Delete, Nothing };
+ArchiveOffer OfferOf(const MainState& state, int s);
+
+// A click of cmdHG (s = 8) or cmdKV (s = 9): what the button offers.
 void ArchiveButtonClicked(MainState& state, int s);
 
 // Asks for the CD, searches the drives for it (three times at most), copies

@@ -9,7 +9,7 @@ namespace kvpm {
 namespace {
 
 bool GameFileExists(const MainState& state, const std::string& name) {
-  return TovrikStandardFunctions::PathExists(state.gameFolder + "\\" + name, false);
+  return TovrikStandardFunctions::PathExists(state.installation.gameFolder + "\\" + name, false);
 }
 
 // Any one archive of the soundtrack suffices; empty slots are never tested,
@@ -22,44 +22,26 @@ bool AnyArchivePresent(const MainState& state, int s) {
   return false;
 }
 
-// A present archive copy is offered for deletion when the settings allow
-// it; otherwise the button can do nothing and is disabled.
-void OfferDeletion(Button& button, bool allowed, const std::string& deleteCaption) {
-  if (allowed) {
-    button.caption = deleteCaption;
-  } else {
-    button.enabled = false;
-  }
-}
-
 }  // namespace
 
 void RefreshArchiveButtons(MainState& state) {
-  const Catalogue& catalogue = state.catalogue;
-  WindowControls& controls = state.controls;
-
+  Installation& installation = state.installation;
   for (int s = 1; s <= kSoundtrackCount; ++s) {
-    CheckBox& box = controls.cboxSoundtrack[s - 1];
-    box.caption = EscapeAmpersands(catalogue.soundtrackTitles[s]);
-    if (s == kKorvaleSoundtrack) {
-      // The game plays this soundtrack from its CD; a copy in the game folder
-      // only decides what cmdKV offers.
-      if (GameFileExists(state, catalogue.soundtrackArchives[s][1])) {
-        OfferDeletion(controls.cmdKV, state.allowKvDeletion, kDeleteKvCaption);
-      }
-    } else if (s != kGenericModSoundtrack) {
-      box.enabled = AnyArchivePresent(state, s);
+    // The game plays the expansion's soundtrack from its CD and a mod's from
+    // the mod: both are always available.
+    if (s != kKorvaleSoundtrack && s != kGenericModSoundtrack) {
+      installation.available[s] = AnyArchivePresent(state, s);
     }
-    if (box.enabled) controls.comboSoundtrack.items.push_back({catalogue.soundtrackTitles[s], s});
+    installation.listed[s] = installation.available[s];
   }
-
-  if (controls.cboxSoundtrack[kHarrowgateSoundtrack - 1].enabled) {
-    OfferDeletion(controls.cmdHG, state.allowHgDeletion, kDeleteHgCaption);
-  }
-
-  if (TovrikStandardFunctions::PathExists(state.themeFile, false) &&
-      IsPlaylistFile(state.themeFile)) {
-    controls.menu_disable.enabled = true;
+  installation.hgArchivePresent = installation.available[kHarrowgateSoundtrack];
+  installation.kvArchivePresent =
+      GameFileExists(state, state.catalogue.soundtrackArchives[kKorvaleSoundtrack][1]);
+  // A theme file of this program is offered for deactivation here; start-up
+  // offers one from elsewhere when it warns about it.
+  if (TovrikStandardFunctions::PathExists(installation.themeFile, false) &&
+      IsPlaylistFile(installation.themeFile)) {
+    installation.themeFileExists = true;
   }
 }
 

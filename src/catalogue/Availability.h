@@ -1,6 +1,5 @@
 #pragma once
-// Which soundtracks are present in the game folder, decided once at start-up,
-// and the controls that follow from it.
+// Which soundtracks are present in the game folder, decided once at start-up.
 
 #include <string>
 
@@ -8,10 +7,10 @@
 
 namespace kvpm {
 
-// Captions and enabled states of the soundtrack boxes, the entries of
-// comboSoundtrack (appended, one per available soundtrack, carrying its
-// number), the captions of cmdHG and cmdKV, and menu_disable when the game
-// folder holds a theme file of this program.
+// The installation's availability (any archive of a soundtrack in the game
+// folder; soundtracks 9 and 14 always), the soundtracks listed for single
+// tracks (those available), the CD archives copied into the game folder, and
+// whether a theme file of this program is there.
 void RefreshArchiveButtons(MainState& state);
 
 // The text with every "&" doubled, so that a caption shows it literally

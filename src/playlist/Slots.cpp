@@ -1,44 +1,37 @@
 #include "playlist/Slots.h"
 
-#include <charconv>
-
 #include "playlist/SoundtrackSelection.h"
 #include "playlist/TrackList.h"
 #include "util/TovrikStandardFunctions.h"
 
 namespace kvpm {
 
-namespace {
-
-// The track number remembered with the context menu; 0 when there is none.
-int RememberedTrack(const std::string& tag) {
-  int track = 0;
-  const auto [end, error] = std::from_chars(tag.data(), tag.data() + tag.size(), track);
-  return error == std::errc() && end == tag.data() + tag.size() ? track : 0;
-}
-
-}  // namespace
-
 void SelectOption(MainState& state, SlotId slot, int k) {
-  if (k < kNoTrackOption || k > kCustomOption) return;
-  SlotRef ref = state.Slot(slot);
-  ref.controls.selectedOption = k;
-  ref.option = k;
+  if (k >= kNoTrackOption && k <= kCustomOption) state.playlist.slot[slot].option = k;
 }
 
 void SetSlot(MainState& state, SlotId slot, int s, int t, int option) {
-  SlotRef ref = state.Slot(slot);
-  ref.soundtrack = s;
-  ref.track = t;
+  Slot& custom = state.playlist.slot[slot];
+  custom.soundtrack = s;
+  custom.track = t;
   SelectOption(state, slot, option);
-  ref.controls.label = SlotLabelCaption(state.catalogue, s, t);
+}
+
+std::array<bool, 3> TrackMenuChecks(const MainState& state) {
+  std::array<bool, 3> checks{};
+  for (SlotId id : {Intro, Loading, Score}) {
+    const Slot& slot = state.playlist.slot[id];
+    checks[id] = slot.option == kCustomOption && slot.track == state.controls.menuTrack &&
+                 slot.soundtrack == ShownSoundtrack(state);
+  }
+  return checks;
 }
 
 void SlotMenuCommand(MainState& state, SlotId slot) {
   const int s = ShownSoundtrack(state);
-  const int t = RememberedTrack(state.controls.menuRcTag);
+  const int t = state.controls.menuTrack;
   if (!IsTrack(state.catalogue, s, t)) return;
-  if (state.Slot(slot).menuItem.checked) {
+  if (TrackMenuChecks(state)[slot]) {
     SelectOption(state, slot, kGenericModOption);
   } else {
     SetSlot(state, slot, s, t, kCustomOption);

@@ -4,23 +4,24 @@
 // track). The custom track stays whatever the option, and the slot's label
 // always shows its title.
 
+#include <array>
 #include <string>
 
 #include "state/MainState.h"
 
 namespace kvpm {
 
-constexpr int kNoTrackOption = 0;
-constexpr int kGenericModOption = 1;
-constexpr int kOriginalOption = 2;
-constexpr int kCustomOption = 3;
-
-// Selects option button k (0 to 3) of the slot, which stores k in the slot's
-// option member. Any other k is ignored.
+// Selects option button k (0 to 3) of the slot, which makes k the slot's
+// option. Any other k is ignored.
 void SelectOption(MainState& state, SlotId slot, int k);
 
-// Gives the slot its custom track (s, t) and option, and the label its title.
+// Gives the slot its custom track (s, t) and option.
 void SetSlot(MainState& state, SlotId slot, int s, int t, int option);
+
+// The check marks of the track list's context menu (menu_intro, menu_loading,
+// menu_score, by SlotId) for the track it was opened for: each says that the
+// slot plays that track as its custom track.
+std::array<bool, 3> TrackMenuChecks(const MainState& state);
 
 // The command of the slot's context-menu item: the track the menu was opened
 // for becomes the slot's custom track in use; when it already was (the item

@@ -1,93 +1,67 @@
 #include "playlist/SoundtrackSelection.h"
 
+#include "state/ShowState.h"
+
 namespace kvpm {
 
-namespace {
-
-std::string TrackItemText(const MainState& state, int s, int t) {
-  const std::string& title = state.catalogue.trackTitles[s][t];
-  const std::string& kvlName = state.kvlNames[s][t];
-  return kvlName.empty() ? title : title + " (" + kvlName + ")";
-}
-
-}  // namespace
-
 void SetSoundtrackSelection(MainState& state, int s, bool value) {
-  const bool shown = ShownSoundtrack(state) == s;
-  ListBox& list = state.controls.lstTracks;
   for (int t = 1; t <= state.catalogue.trackCounts[s]; ++t) {
-    state.trackSelected[s][t] = value;
-    if (shown) list.items[t - 1].ticked = value;
+    state.playlist.trackSelected[s][t] = value;
   }
-  if (shown) list.currentIndex = -1;
-  UpdateSoundtrackBox(state, s);
+  if (ShownSoundtrack(state) == s) state.controls.currentRow = -1;
 }
 
 void ShowSoundtrack(MainState& state, int s) {
-  const auto& items = state.controls.comboSoundtrack.items;
-  for (int index = static_cast<int>(items.size()) - 1; index >= 0; --index) {
-    if (items[index].data == s) {
-      SelectComboEntry(state, index);
-      return;
-    }
-  }
+  if (s < 1 || s > kSoundtrackCount || !state.installation.listed[s]) return;
+  state.controls.shownSoundtrack = s;
+  ComboSoundtrackChanged(state);
 }
 
-int ShownSoundtrack(const MainState& state) {
-  const ComboBox& combo = state.controls.comboSoundtrack;
-  if (combo.selectedIndex < 0 || combo.selectedIndex >= static_cast<int>(combo.items.size())) {
-    return 0;
+int ShownSoundtrack(const MainState& state) { return state.controls.shownSoundtrack; }
+
+std::vector<int> ListedSoundtracks(const Installation& installation) {
+  std::vector<int> listed;
+  for (int s = 1; s <= kSoundtrackCount; ++s) {
+    if (installation.listed[s]) listed.push_back(s);
   }
-  return combo.items[combo.selectedIndex].data;
+  return listed;
 }
 
 void SelectComboEntry(MainState& state, int index) {
-  ComboBox& combo = state.controls.comboSoundtrack;
-  if (index < 0 || index >= static_cast<int>(combo.items.size())) return;
-  combo.selectedIndex = index;
+  const std::vector<int> entries = ListedSoundtracks(state.installation);
+  if (index < 0 || index >= static_cast<int>(entries.size())) return;
   // Also when the entry was selected already: kept names or ticks may have
   // changed behind the list.
+  state.controls.shownSoundtrack = entries[index];
   ComboSoundtrackChanged(state);
 }
 
 void ComboSoundtrackChanged(MainState& state) {
-  const int s = ShownSoundtrack(state);
-  ListBox& list = state.controls.lstTracks;
-  list.items.clear();
-  if (s != 0) {
-    for (int t = 1; t <= state.catalogue.trackCounts[s]; ++t) {
-      list.items.push_back({TrackItemText(state, s, t), state.trackSelected[s][t]});
-    }
-  }
-  list.currentIndex = -1;
-  ++list.fillings;
+  state.controls.currentRow = -1;
+  ++state.controls.fillings;
 }
 
-void SoundtrackBoxClicked(MainState& state, int index) {
+void SoundtrackBoxClicked(MainState& state, int index, int newValue) {
   if (index < 0 || index >= kSoundtrackCount) return;
   const int s = index + 1;
-  const CheckBox& box = state.controls.cboxSoundtrack[index];
-  // A click that leaves the box partial changes no selection, and a disabled
-  // box takes no clicks; either way the box goes back to what the selection
-  // says, should a toolkit have changed it.
-  if (!box.enabled) {
-    UpdateSoundtrackBox(state, s);
-    return;
-  }
+  if (!state.installation.available[s]) return;
   ShowSoundtrack(state, s);
-  if (box.value == Unticked || box.value == Ticked) {
-    SetSoundtrackSelection(state, s, box.value == Ticked);
-  } else {
-    UpdateSoundtrackBox(state, s);
+  if (newValue == Unticked || newValue == Ticked) {
+    SetSoundtrackSelection(state, s, newValue == Ticked);
   }
 }
 
-void UpdateSoundtrackBox(MainState& state, int s) {
+void UpdateSoundtrackBox(const MainState& state, int s, CheckBox& box) {
   const int count = state.catalogue.trackCounts[s];
   int selected = 0;
-  for (int t = 1; t <= count; ++t) selected += state.trackSelected[s][t] ? 1 : 0;
-  state.controls.cboxSoundtrack[s - 1].value =
-      selected == 0 ? Unticked : (selected == count ? Ticked : Partial);
+  for (int t = 1; t <= count; ++t) selected += state.playlist.trackSelected[s][t] ? 1 : 0;
+  box.value = selected == 0 ? Unticked : (selected == count ? Ticked : Partial);
+}
+
+std::string TrackItemText(const MainState& state, int s, int t) {
+  const std::string& title = state.catalogue.trackTitles[s][t];
+  const std::string& kvlName = state.playlist.kvlNames[s][t];
+  return kvlName.empty() ? title : title + " (" + kvlName + ")";
 }
 
 }  // namespace kvpm

@@ -1,7 +1,6 @@
 #include "playlist/TrackList.h"
 
 #include <optional>
-#include <string>
 
 #include "playlist/Slots.h"
 #include "playlist/SoundtrackSelection.h"
@@ -11,21 +10,19 @@ namespace kvpm {
 namespace {
 
 void SetTrackSelected(MainState& state, int s, int t, bool value) {
-  if (!IsTrack(state.catalogue, s, t)) return;
-  state.trackSelected[s][t] = value;
-  if (ShownSoundtrack(state) == s) state.controls.lstTracks.items[t - 1].ticked = value;
-  UpdateSoundtrackBox(state, s);
+  if (IsTrack(state.catalogue, s, t)) state.playlist.trackSelected[s][t] = value;
 }
 
-void OpenContextMenu(MainState& state, int s, int item, bool atPosition) {
-  // A check mark says: this track is the slot's custom track, and the slot uses it.
-  for (SlotId slot : {Intro, Loading, Score}) {
-    SlotRef ref = state.Slot(slot);
-    ref.menuItem.checked =
-        ref.controls.selectedOption == kCustomOption && ref.track == item && ref.soundtrack == s;
-  }
-  state.controls.menuRcTag = std::to_string(item);
-  const std::optional<int> chosen = state.dialogs.PopupTrackMenu(atPosition);
+// The number of items the list holds: the shown soundtrack's tracks.
+int ItemCount(const MainState& state) {
+  const int s = ShownSoundtrack(state);
+  return s == 0 ? 0 : state.catalogue.trackCounts[s];
+}
+
+void OpenContextMenu(MainState& state, int item, bool atPosition) {
+  state.controls.menuTrack = item;
+  const std::optional<int> chosen =
+      state.dialogs.PopupTrackMenu(atPosition, TrackMenuChecks(state));
   if (chosen && *chosen >= Intro && *chosen <= Score) {
     SlotMenuCommand(state, static_cast<SlotId>(*chosen));
   }
@@ -42,16 +39,15 @@ void SelectTrack(MainState& state, int s, int t) { SetTrackSelected(state, s, t,
 void DeselectTrack(MainState& state, int s, int t) { SetTrackSelected(state, s, t, false); }
 
 void TrackListAction(MainState& state, int action, int item, bool atPosition) {
-  ListBox& list = state.controls.lstTracks;
-  if (item < 1 || item > static_cast<int>(list.items.size())) return;
-  list.currentIndex = item - 1;
+  if (item < 1 || item > ItemCount(state)) return;
+  state.controls.currentRow = item - 1;
   const int s = ShownSoundtrack(state);
   if (action == kToggleAction) {
-    // The tick is set from the state, whatever the toolkit did to it, so each
+    // Set from the playlist, whatever the toolkit did to the tick, so each
     // click or Space toggles the track exactly once.
-    SetTrackSelected(state, s, item, !state.trackSelected[s][item]);
+    SetTrackSelected(state, s, item, !state.playlist.trackSelected[s][item]);
   } else if (action == kContextMenuAction) {
-    OpenContextMenu(state, s, item, atPosition);
+    OpenContextMenu(state, item, atPosition);
   }
 }
 
@@ -60,7 +56,7 @@ void TrackListMouseUp(MainState& state, int button, int item) {
 }
 
 void TrackListKeyUp(MainState& state, int keyCode) {
-  const int item = state.controls.lstTracks.currentIndex + 1;
+  const int item = state.controls.currentRow + 1;
   if (keyCode == kKeySpace) {
     TrackListAction(state, kToggleAction, item, true);
   } else if (keyCode == kKeyContextMenu) {
@@ -69,8 +65,9 @@ void TrackListKeyUp(MainState& state, int keyCode) {
 }
 
 void TrackListFocusReceived(MainState& state, bool leftButtonDown) {
-  ListBox& list = state.controls.lstTracks;
-  if (!leftButtonDown && !list.items.empty() && list.currentIndex < 0) list.currentIndex = 0;
+  if (!leftButtonDown && ItemCount(state) > 0 && state.controls.currentRow < 0) {
+    state.controls.currentRow = 0;
+  }
 }
 
 }  // namespace kvpm

@@ -20,15 +20,15 @@ constexpr int kKeyContextMenu = 93;
 // True when (s, t) is a track of the catalogue.
 bool IsTrack(const Catalogue& catalogue, int s, int t);
 
-// Put (s, t) into the playlist or take it out; the list's tick follows when
-// s is shown, and the box of s. Anything that names no track is ignored.
+// Put (s, t) into the playlist or take it out. Anything that names no track
+// is ignored.
 void SelectTrack(MainState& state, int s, int t);
 void DeselectTrack(MainState& state, int s, int t);
 
 // Makes the item current, then toggles its track (action 1, exactly once) or
 // opens the context menu for it (action 2, beside the current item when
-// atPosition, else at the pointer) and runs the chosen slot's command. An
-// item that is not in the list does nothing.
+// atPosition, else at the pointer), remembering its track number, and runs
+// the chosen slot's command. An item that is not in the list does nothing.
 void TrackListAction(MainState& state, int action, int item, bool atPosition);
 
 // A mouse button (1, 2 or 4) released over item (0 when over no item).

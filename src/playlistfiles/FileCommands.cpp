@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "playlist/Playlist.h"
-#include "playlistfiles/PlaylistReader.h"
 #include "platform/Paths.h"
+#include "playlist/NewPlaylist.h"
+#include "playlistfiles/PlaylistReader.h"
 #include "playlistfiles/RecentFiles.h"
 #include "theme/ThemeWriter.h"
 #include "util/TovrikStandardFunctions.h"
@@ -16,16 +16,16 @@ namespace tsf = TovrikStandardFunctions;
 
 namespace {
 
-FileDialogSetup PlaylistDialog(const std::string& title, const FileDialogState& dialog) {
-  return {title, "KVPM Playlist Files (*.kvl) | *.kvl", "kvl", dialog.initialFolder,
-          dialog.fileName};
+FileDialogSetup PlaylistDialog(const std::string& title, const FileDialogState& dialog,
+                               const std::string& fileName) {
+  return {title, "KVPM Playlist Files (*.kvl) | *.kvl", "kvl", dialog.initialFolder, fileName};
 }
-
-std::string FileCaption(const std::string& path) { return path + " - " + kProgramTitle; }
 
 // Writes the playlist to the path; a failure is told and the program goes on.
 bool WritePlaylist(MainState& state, const std::string& path) {
-  if (WriteThemeFile(state, path)) return true;
+  if (WriteThemeFile(state.playlist, state.catalogue, state.settings.saveKvlNames, path)) {
+    return true;
+  }
   state.Message("Error saving playlist to \"" + path + "\".");
   return false;
 }
@@ -35,8 +35,8 @@ bool WritePlaylist(MainState& state, const std::string& path) {
 // one too, which the file search of PathExists would pass over.
 std::optional<std::string> ChooseSaveTarget(MainState& state) {
   for (;;) {
-    std::optional<std::string> path =
-        state.dialogs.ChooseFileToSave(PlaylistDialog("Save As", state.dialogSave));
+    std::optional<std::string> path = state.dialogs.ChooseFileToSave(
+        PlaylistDialog("Save As", state.dialogSave, state.playlist.file));
     if (!path || platform::CanonicalPath(*path).empty()) return path;
     const int answer = state.Message(
         "\"" + *path + "\" already exists!\r\n" + "Are you sure you want overwrite this file?",
@@ -53,18 +53,18 @@ void FileNew(MainState& state) { NewPlaylist(state); }
 void FileOpen(MainState& state) {
   for (;;) {
     const std::optional<std::string> path =
-        state.dialogs.ChooseFileToOpen(PlaylistDialog("Open", state.dialogOpen));
+        state.dialogs.ChooseFileToOpen(PlaylistDialog("Open", state.dialogOpen, ""));
     if (!path) return;
     if (LoadPlaylistFile(state, *path)) {
       AddRecentFile(state, *path);
-      state.controls.caption = FileCaption(*path);
+      state.playlist.title = *path;
       return;
     }
   }
 }
 
 void FileSave(MainState& state) {
-  const std::string path = state.dialogSave.fileName;
+  const std::string path = state.playlist.file;
   if (path.empty()) {
     FileSaveAs(state);
   } else {
@@ -79,12 +79,12 @@ void FileSaveAs(MainState& state) {
   // takes the place of the first empty or missing entry. When the file cannot
   // be written, the current file is again the one the caption names, so that
   // Save never writes to a file the user did not see named.
-  const std::string previous = state.dialogSave.fileName;
+  const std::string previous = state.playlist.file;
   AddRecentFile(state, *path);
   if (WritePlaylist(state, *path)) {
-    state.controls.caption = FileCaption(*path);
+    state.playlist.title = *path;
   } else {
-    state.dialogSave.fileName = previous;
+    state.playlist.file = previous;
   }
 }
 

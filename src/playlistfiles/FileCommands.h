@@ -1,6 +1,6 @@
 #pragma once
 // The File menu's playlist commands. The current playlist file, the path
-// that Save writes to, is dialogSave.fileName; empty for an untitled playlist.
+// that Save writes to, is the playlist's file; empty for an untitled playlist.
 
 #include "state/MainState.h"
 

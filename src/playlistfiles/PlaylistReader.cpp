@@ -7,7 +7,7 @@
 
 #include "catalogue/SoundtrackNumbers.h"
 #include "platform/Files.h"
-#include "playlist/Playlist.h"
+#include "playlist/NewPlaylist.h"
 #include "playlist/Slots.h"
 #include "playlist/SoundtrackSelection.h"
 #include "playlist/TrackList.h"
@@ -55,10 +55,6 @@ std::optional<int> WholeNumber(const std::string& text) {
   return number;
 }
 
-bool Available(const MainState& state, int s) {
-  return state.controls.cboxSoundtrack[s - 1].enabled;
-}
-
 // Every track is selected or deselected by its running number in the file
 // order, and gets the playlist name its own section keeps.
 void ReadTracks(MainState& state, const tsf::IniDocument& document, PerSoundtrack<bool>& missing) {
@@ -68,13 +64,13 @@ void ReadTracks(MainState& state, const tsf::IniDocument& document, PerSoundtrac
     const int s = catalogue.soundtrackOrder[position];
     for (int t = 1; t <= catalogue.trackCounts[s]; ++t) {
       const bool listed = !Value(document, "Themes", std::to_string(++number)).empty();
-      if (listed && Available(state, s)) {
+      if (listed && state.installation.available[s]) {
         SelectTrack(state, s, t);
       } else {
         if (listed) missing[s] = true;
         DeselectTrack(state, s, t);
       }
-      state.kvlNames[s][t] = Value(document, catalogue.trackSections[s][t], "KVLName");
+      state.playlist.kvlNames[s][t] = Value(document, catalogue.trackSections[s][t], "KVLName");
     }
   }
 }
@@ -83,8 +79,8 @@ void ReadSwitches(MainState& state, const tsf::IniDocument& document) {
   const auto on = [&document](const char* key, bool defaultValue) {
     return tsf::ParseYesNo(Value(document, "KVPMOPTS", key), defaultValue) ? Ticked : Unticked;
   };
-  state.controls.cboxMusic.value = on("Music", true);
-  state.controls.cboxShuffle.value = on("Shuffle", false);
+  state.playlist.music = on("Music", true);
+  state.playlist.shuffle = on("Shuffle", false);
 }
 
 // A Custom slot of a soundtrack that is not available is left out like its
@@ -98,7 +94,7 @@ void ReadSlot(MainState& state, const tsf::IniDocument& document, const SlotSect
       !IsTrack(state.catalogue, *s, *t)) {
     return;  // damaged: the slot keeps its new-playlist value
   }
-  if (*option == kCustomOption && !Available(state, *s)) {
+  if (*option == kCustomOption && !state.installation.available[*s]) {
     missing[*s] = true;
     return;
   }
@@ -112,7 +108,7 @@ void ReportMissing(MainState& state, const std::string& path, const PerSoundtrac
     if (missing[s]) list += kLineBreak + state.catalogue.soundtrackTitles[s];
   }
   if (list.empty()) return;
-  if (path == state.themeFile) {
+  if (path == state.installation.themeFile) {
     state.Message(
         "Some tracks in the currently active playlist could not be enabled because the "
         "soundtrack files that they belong to have been removed." +

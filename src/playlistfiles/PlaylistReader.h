@@ -9,7 +9,7 @@
 
 namespace kvpm {
 
-// Reads the file at path into the playlist and the window's controls. True
+// Reads the file at path into the playlist. True
 // when it was read, also when tracks or Custom slots of soundtracks that are
 // not available had to be left out (one message lists those soundtracks).
 // False, with a message, when the file does not exist, cannot be read or

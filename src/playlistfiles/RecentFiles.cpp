@@ -5,6 +5,7 @@
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
 #include "playlistfiles/PlaylistReader.h"
+#include "state/ShowState.h"
 #include "util/IniFile.h"
 #include "util/TovrikStandardFunctions.h"
 
@@ -30,7 +31,7 @@ bool StorableInSettings(const std::string& path) {
 }
 
 void RotateToTop(MainState& state, int position) {
-  auto& files = state.recentFiles;
+  auto& files = state.settings.recentFiles;
   std::rotate(files.begin() + 1, files.begin() + position, files.begin() + position + 1);
 }
 
@@ -38,26 +39,23 @@ void RotateToTop(MainState& state, int position) {
 int PositionToReplace(const MainState& state, const std::string& path) {
   const std::string shortPath = tsf::GetShortPath(path);
   for (int i = 1; i <= kRecentPositions; ++i) {
-    if (platform::EqualNoCase(tsf::GetShortPath(state.recentFiles[i]), shortPath)) return i;
+    if (platform::EqualNoCase(tsf::GetShortPath(state.settings.recentFiles[i]), shortPath)) {
+      return i;
+    }
   }
   return kRecentPositions;
-}
-
-void ListChanged(MainState& state) {
-  SaveRecentFiles(state);
-  RefreshRecentMenu(state);
 }
 
 }  // namespace
 
 void LoadRecentFiles(MainState& state) {
-  const tsf::IniDocument settings = tsf::IniDocument::Load(state.settingsFile);
+  auto& files = state.settings.recentFiles;
+  const tsf::IniDocument settings = tsf::IniDocument::Load(state.settings.file);
   for (int i = 1; i <= kRecentPositions; ++i) {
-    state.recentFiles[i] = tsf::CutIniComment(settings.RawValue(kRecentSection, KeyOf(i)));
+    files[i] = tsf::CutIniComment(settings.RawValue(kRecentSection, KeyOf(i)));
   }
-  RefreshRecentMenu(state);
   std::string name, folder;
-  tsf::SplitPath(state.recentFiles[1], name, folder);
+  tsf::SplitPath(files[1], name, folder);
   state.dialogOpen.initialFolder = folder.empty() ? state.programFolder : folder;
 }
 
@@ -66,50 +64,49 @@ void SaveRecentFiles(const MainState& state) {
   // replacement of the file, so the list on disk is never half old and half
   // new. A file that cannot be read is not replaced.
   std::string bytes;
-  if (platform::ReadWholeFile(state.settingsFile, bytes) == platform::ReadStatus::Unreadable) {
-    return;
-  }
+  const Settings& settings = state.settings;
+  if (platform::ReadWholeFile(settings.file, bytes) == platform::ReadStatus::Unreadable) return;
   for (int i = 1; i <= kRecentPositions; ++i) {
-    if (tsf::IniEntryAllowed(kRecentSection, KeyOf(i), state.recentFiles[i])) {
-      bytes = tsf::WithIniValue(bytes, kRecentSection, KeyOf(i), state.recentFiles[i]);
+    if (tsf::IniEntryAllowed(kRecentSection, KeyOf(i), settings.recentFiles[i])) {
+      bytes = tsf::WithIniValue(bytes, kRecentSection, KeyOf(i), settings.recentFiles[i]);
     }
   }
-  platform::WriteWholeFile(state.settingsFile, bytes);
+  platform::WriteWholeFile(settings.file, bytes);
 }
 
-void RefreshRecentMenu(MainState& state) {
+void RefreshRecentMenu(const MainState& state, ControlStates& controls) {
   bool anyShown = false;
-  const int shown = std::clamp(state.maxRecentFiles, 0, kRecentPositions);
-  for (int n = 1; n <= shown; ++n) {
-    MenuItem& item = state.controls.menu_file[n];
-    const std::string& path = state.recentFiles[n];
-    item.visible = !path.empty();
+  const int shown = std::clamp(state.settings.maxRecentFiles, 0, kRecentPositions);
+  for (int n = 1; n <= kRecentPositions; ++n) {
+    MenuItem& item = controls.menu_file[n];
+    const std::string& path = state.settings.recentFiles[n];
+    item.visible = n <= shown && !path.empty();
     if (item.visible) item.caption = std::string("&").append(std::to_string(n)) + " " + path;
     anyShown = anyShown || item.visible;
   }
-  state.controls.menu_line4.visible = anyShown;
+  controls.menu_line4 = {"", true, anyShown};
 }
 
 void AddRecentFile(MainState& state, const std::string& path) {
   if (StorableInSettings(path)) {
     RotateToTop(state, PositionToReplace(state, path));
-    state.recentFiles[1] = path;
-    ListChanged(state);
+    state.settings.recentFiles[1] = path;
+    SaveRecentFiles(state);
   }
   std::string name;
   tsf::SplitPath(path, name, state.dialogOpen.initialFolder);
-  state.dialogSave.fileName = path;
+  state.playlist.file = path;
 }
 
 void MoveRecentFileToTop(MainState& state, int position) {
   if (!IsPosition(position)) return;
   RotateToTop(state, position);
-  ListChanged(state);
+  SaveRecentFiles(state);
 }
 
 void OpenRecentFile(MainState& state, int position) {
   if (!IsPosition(position)) return;
-  const std::string path = state.recentFiles[position];
+  const std::string path = state.settings.recentFiles[position];
   if (tsf::PathExists(path, false)) {
     LoadPlaylistFile(state, path);  // a refused file has had its message
   } else {

@@ -10,15 +10,18 @@
 
 namespace kvpm {
 
-// At start-up, after the settings: reads the list, shows it, and starts the
-// open dialog in the most recent file's folder (else the program's folder).
+struct ControlStates;
+
+// At start-up, after the settings: reads the list and starts the open
+// dialog in the most recent file's folder (else the program's folder).
 void LoadRecentFiles(MainState& state);
 
 void SaveRecentFiles(const MainState& state);
 
-// Items 1 to maxRecentFiles: "&N path" when position N holds a path, else
-// hidden; menu_line4 shows when any of them does. Higher items are left alone.
-void RefreshRecentMenu(MainState& state);
+// Draws the list on the File menu: items 1 to maxRecentFiles read "&N path"
+// when position N holds a path, else they are hidden, as are the items
+// above; menu_line4 shows when any item does.
+void RefreshRecentMenu(const MainState& state, ControlStates& controls);
 
 // A file just opened or saved under a new name: it goes to position 1 with
 // the text given, replacing the entry that names the same file (or, for a

@@ -70,31 +70,31 @@ std::string SettingsFilePath(const std::string& programFolder) {
   return folder + "/kvpm.ini";
 }
 
-void ReadSettings(MainState& state) {
-  state.settingsFile = SettingsFilePath(state.programFolder);
+void ReadSettings(Settings& settings, const std::string& programFolder) {
+  settings.file = SettingsFilePath(programFolder);
   // A hidden kvpm.ini is the user's file all the same, and is not replaced.
-  if (!platform::FileExists(state.settingsFile)) {
-    WriteDefaultSettings(state);
+  if (!platform::FileExists(settings.file)) {
+    WriteDefaultSettings(settings);
     return;
   }
-  const auto general = [&state](const std::string& key, const std::string& defaultValue) {
-    return tsf::ReadIniValue("General", key, state.settingsFile, defaultValue);
+  const auto general = [&settings](const std::string& key, const std::string& defaultValue) {
+    return tsf::ReadIniValue("General", key, settings.file, defaultValue);
   };
-  state.allowHgDeletion = tsf::ParseYesNo(general("AllowHGDeletion", ""), false);
-  state.allowKvDeletion = tsf::ParseYesNo(general("AllowKVDeletion", ""), false);
-  state.maxRecentFiles = ParseMaxRecentFiles(general("MaxRecentFiles", "4"));
-  state.saveKvlNames = tsf::ParseYesNo(general("SaveKVLNames", "no"), false);
+  settings.allowHgDeletion = tsf::ParseYesNo(general("AllowHGDeletion", ""), false);
+  settings.allowKvDeletion = tsf::ParseYesNo(general("AllowKVDeletion", ""), false);
+  settings.maxRecentFiles = ParseMaxRecentFiles(general("MaxRecentFiles", "4"));
+  settings.saveKvlNames = tsf::ParseYesNo(general("SaveKVLNames", "no"), false);
 }
 
-void WriteDefaultSettings(MainState& state) {
+void WriteDefaultSettings(const Settings& settings) {
   const std::string lineEnd = "\r\n";
   const std::string content =
       "[General]" + lineEnd +
-      "MaxRecentFiles=" + std::to_string(state.maxRecentFiles) +
+      "MaxRecentFiles=" + std::to_string(settings.maxRecentFiles) +
       " ;how many recent files will be displayed on the File menu. Min=0, Max=9" + lineEnd +
-      "AllowHGDeletion=" + YesNo(state.allowHgDeletion) +
+      "AllowHGDeletion=" + YesNo(settings.allowHgDeletion) +
       " ;button allows removal of HG soundtrack file" + lineEnd +
-      "AllowKVDeletion=" + YesNo(state.allowKvDeletion) +
+      "AllowKVDeletion=" + YesNo(settings.allowKvDeletion) +
       " ;button allows removal of KV soundtrack file" + lineEnd +
       "SaveKVLNames=no ;when resaving a mod's playlist, should track names be preserved? "
       "(not recommended)" + lineEnd +
@@ -104,7 +104,7 @@ void WriteDefaultSettings(MainState& state) {
       lineEnd;
   // A folder that cannot be written leaves the program with its values in
   // memory; nothing else depends on the file being there.
-  platform::WriteWholeFile(state.settingsFile, content);
+  platform::WriteWholeFile(settings.file, content);
 }
 
 }  // namespace kvpm

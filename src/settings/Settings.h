@@ -4,14 +4,18 @@
 
 #include <string>
 
-#include "state/MainState.h"
+#include "model/Settings.h"
 
 namespace kvpm {
 
-// Sets settingsFile and, when the file exists, the four General values;
-// otherwise writes the default file and keeps the values in memory.
-void ReadSettings(MainState& state);
-void WriteDefaultSettings(MainState& state);
+// Sets the settings file's path and, when the file exists, the four General
+// values; otherwise writes the default file and keeps the values in memory.
+void ReadSettings(Settings& settings, const std::string& programFolder);
+
+// The default file holds the values the settings have: on a first start
+// their starting values, so MaxRecentFiles=0 (not the 4 a missing key
+// gives), which the program has always written; its users know the file so.
+void WriteDefaultSettings(const Settings& settings);
 
 // Where kvpm.ini lives: beside the program, or in the user's configuration
 // folder when the program's folder cannot be written (a system-wide install).

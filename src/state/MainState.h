@@ -1,32 +1,22 @@
 #pragma once
-// All state of the main window: the catalogue, the playlist being edited, the
-// settings, the paths found at start-up, the recent files and the controls.
-// The procedures of every part of the program work on it.
+// Everything the program holds while it runs: the catalogue, the playlist
+// being edited, the game's installation, the settings, and what the main
+// window keeps of its own. The procedures of every part of the program work
+// on it; the window draws its controls from it (ShowState).
 
-#include <array>
 #include <string>
 
 #include "catalogue/Catalogue.h"
+#include "model/Installation.h"
+#include "model/Playlist.h"
+#include "model/Settings.h"
 #include "state/UserDialogs.h"
 #include "state/WindowControls.h"
 
 namespace kvpm {
 
-enum SlotId : int { Intro = 0, Loading = 1, Score = 2 };
-
-// One slot's three members, reached by reference so that the procedures for
-// the three slots are written once.
-struct SlotRef {
-  int& option;
-  int& soundtrack;
-  int& track;
-  SlotControls& controls;
-  MenuItem& menuItem;
-};
-
-// The state of a common file dialog that outlives one showing of it.
+// Where a file dialog starts the next time it is shown.
 struct FileDialogState {
-  std::string fileName;
   std::string initialFolder;
 };
 
@@ -35,38 +25,17 @@ struct MainState {
 
   UserDialogs& dialogs;
   Catalogue catalogue;
+  Playlist playlist;
+  Installation installation;
+  Settings settings;
 
-  // The playlist.
-  PerTrack<bool> trackSelected{};
-  PerTrack<std::string> kvlNames;
-  int introSoundtrack = 0, introTrack = 0, introOption = 0;
-  int loadingSoundtrack = 0, loadingTrack = 0, loadingOption = 0;
-  int scoreSoundtrack = 0, scoreTrack = 0, scoreOption = 0;
+  std::string programFolder;  // the folder of the program's executable
 
-  // Settings from kvpm.ini.
-  bool saveKvlNames = false;
-  bool allowHgDeletion = false;
-  bool allowKvDeletion = false;
-  int maxRecentFiles = 0;
-
-  // Recent playlist files, positions 1 to 9; position 0 is never used.
-  std::array<std::string, 10> recentFiles;
-
-  // Paths found at start-up.
-  std::string programFolder;
-  std::string settingsFile;
-  std::string gameFolder;
-  bool compilationInstall = false;
-  std::string themeFile;
-
-  // dialogSave's file name is the current playlist file.
   FileDialogState dialogOpen;
   FileDialogState dialogSave;
 
-  int msgResult = 0;
+  int msgResult = 0;  // the answer of the last message box
   WindowControls controls;
-
-  SlotRef Slot(SlotId slot);
 
   // Shows a message box and keeps its answer in msgResult.
   int Message(const std::string& text, Buttons buttons = Buttons::Ok);

@@ -3,6 +3,7 @@
 // passes through this interface: the Qt program shows real message boxes and
 // file dialogs, tests answer from a script and record every text.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -46,10 +47,11 @@ class UserDialogs {
   virtual std::optional<std::string> ChooseFileToOpen(const FileDialogSetup& setup) = 0;
   virtual std::optional<std::string> ChooseFileToSave(const FileDialogSetup& setup) = 0;
 
-  // Opens the track list's context menu (its check marks are in the window's
-  // controls) beside the current item when atPosition, else at the mouse
-  // pointer. Returns the chosen slot, or nothing when the menu was dismissed.
-  virtual std::optional<int> PopupTrackMenu(bool atPosition) = 0;
+  // Opens the track list's context menu with the check marks of its three
+  // items (by slot) beside the current item when atPosition, else at the
+  // mouse pointer. Returns the chosen slot, or nothing when the menu was
+  // dismissed.
+  virtual std::optional<int> PopupTrackMenu(bool atPosition, const std::array<bool, 3>& checks) = 0;
 
   // The wait window of a soundtrack copy: the main window is hidden while it
   // shows; ShowCopyProgress keeps it painted between chunks.

@@ -13,19 +13,20 @@ namespace kvpm {
 std::string GameSettingsFile(const MainState& state);
 
 // Writes the theme file over the old one and then applies the audio
-// settings, and says how it went. True when the theme file was written:
-// menu_disable is then enabled. When it cannot be written, the old theme
+// settings, and says how it went. True when the theme file was written,
+// which can then be deactivated. When it cannot be written, the old theme
 // file and the game's settings stay as they were.
 bool ActivatePlaylist(MainState& state);
 
 // Section Audio of HGMD.INI, when that file exists (it is never created):
-// IsScoreRepeat "no"; IsScoreShuffle and InGameMusic after cboxShuffle and
-// cboxMusic, left alone while a box is greyed. A file that cannot be updated
-// is reported once. Turning the music on while its volume is 0 is pointed out.
+// IsScoreRepeat "no"; IsScoreShuffle and InGameMusic after the playlist's
+// Shuffle and Game Music switches, left alone while a switch is greyed. A
+// file that cannot be updated is reported once. Turning the music on while
+// its volume is 0 is pointed out.
 void ApplyGameAudioSettings(MainState& state);
 
-// menu_disable: deletes the theme file. menu_disable is disabled unless the
-// file is still there afterwards.
-void DeactivatePlaylist(MainState& state);
+// menu_disable: deletes the theme file. True when no theme file is left;
+// false, with a message, when it could not be deleted.
+bool DeactivatePlaylist(MainState& state);
 
 }  // namespace kvpm

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "app/AboutTexts.h"
 #include "platform/Files.h"
-#include "playlist/Slots.h"
 #include "playlist/TrackList.h"
 
 namespace kvpm {
@@ -16,26 +16,20 @@ constexpr std::string_view kKvpmComment = " ;Fake track that stores information 
 constexpr std::string_view kSeparator = ";========================";
 
 // A slot's place in the file: its game section with the fixed sounds of
-// options 1 and 2, and the section that keeps its members for this program.
+// options 1 and 2, and the section that keeps the slot for this program.
 struct SlotLayout {
   std::string_view gameSection;
   std::string_view genericSound;
   std::string_view originalSound;
   std::string_view kvpmSection;
-  int MainState::*option;
-  int MainState::*soundtrack;
-  int MainState::*track;
+  SlotId slot;
 };
 
 constexpr SlotLayout kIntroLayout{"[INTRO] ;Sound was Quarn", "INTRO88", "Quarn", "[KVPMINTR]",
-                                  &MainState::introOption, &MainState::introSoundtrack,
-                                  &MainState::introTrack};
+                                  Intro};
 constexpr SlotLayout kLoadingLayout{"[LOADING] ;Sound was Tamber", "LOAD88", "Tamber", "[KVPMLOAD]",
-                                    &MainState::loadingOption, &MainState::loadingSoundtrack,
-                                    &MainState::loadingTrack};
-constexpr SlotLayout kScoreLayout{"[SCORE]", "SCORE88", "ScoreX", "[KVPMSCOR]",
-                                  &MainState::scoreOption, &MainState::scoreSoundtrack,
-                                  &MainState::scoreTrack};
+                                    Loading};
+constexpr SlotLayout kScoreLayout{"[SCORE]", "SCORE88", "ScoreX", "[KVPMSCOR]", Score};
 
 // The game's sections follow its [Themes] entries 1 to 3; ours follow the slot numbers.
 constexpr std::array<const SlotLayout*, 3> kGameSectionOrder{&kIntroLayout, &kScoreLayout,
@@ -71,8 +65,7 @@ void WriteHeader(ThemeText& text) {
 
 // Every track has its running number, from 6 on in the file order; only the
 // tracks in the playlist name their section.
-void WriteThemesList(ThemeText& text, const MainState& state) {
-  const Catalogue& catalogue = state.catalogue;
+void WriteThemesList(ThemeText& text, const Playlist& playlist, const Catalogue& catalogue) {
   text.Line("[Themes]");
   for (std::string_view entry : {"1=INTRO", "2=SCORE", "3=LOADING", "4=CREDITS", "5=HGOptions"}) {
     text.Line(entry);
@@ -83,33 +76,32 @@ void WriteThemesList(ThemeText& text, const MainState& state) {
     text.Line();
     for (int t = 1; t <= catalogue.trackCounts[s]; ++t, ++number) {
       text.Line(std::to_string(number),
-                state.trackSelected[s][t] ? catalogue.trackSections[s][t] : std::string());
+                playlist.trackSelected[s][t] ? catalogue.trackSections[s][t] : std::string());
     }
   }
 }
 
-std::string_view SlotSound(const MainState& state, const SlotLayout& slot) {
-  switch (state.*slot.option) {
+std::string_view SlotSound(const Slot& slot, const SlotLayout& layout, const Catalogue& catalogue) {
+  switch (slot.option) {
     case kGenericModOption:
-      return slot.genericSound;
+      return layout.genericSound;
     case kOriginalOption:
-      return slot.originalSound;
-    case kCustomOption: {
-      const int s = state.*slot.soundtrack;
-      const int t = state.*slot.track;
-      if (IsTrack(state.catalogue, s, t)) return state.catalogue.trackSounds[s][t];
+      return layout.originalSound;
+    case kCustomOption:
+      if (IsTrack(catalogue, slot.soundtrack, slot.track)) {
+        return catalogue.trackSounds[slot.soundtrack][slot.track];
+      }
       return {};
-    }
     default:
       return {};
   }
 }
 
-void WriteSlotSections(ThemeText& text, const MainState& state) {
+void WriteSlotSections(ThemeText& text, const Playlist& playlist, const Catalogue& catalogue) {
   text.Line();
-  for (const SlotLayout* slot : kGameSectionOrder) {
-    text.Line(slot->gameSection);
-    text.Line("Sound", SlotSound(state, *slot));
+  for (const SlotLayout* layout : kGameSectionOrder) {
+    text.Line(layout->gameSection);
+    text.Line("Sound", SlotSound(playlist.slot[layout->slot], *layout, catalogue));
     text.Line("Normal=no");
     text.Line("Repeat=no ;yes");
     text.Line();
@@ -119,63 +111,67 @@ void WriteSlotSections(ThemeText& text, const MainState& state) {
   text.Line("Normal=no");
   text.Line("Repeat=yes");
   text.Line();
-  for (const SlotLayout* slot : kKvpmSectionOrder) {
-    text.Line(std::string(slot->kvpmSection).append(kKvpmComment));
-    text.Line("Soundtrack", state.*slot->soundtrack);
-    text.Line("Track", state.*slot->track);
-    text.Line("Option", state.*slot->option);
+  for (const SlotLayout* layout : kKvpmSectionOrder) {
+    const Slot& slot = playlist.slot[layout->slot];
+    text.Line(std::string(layout->kvpmSection).append(kKvpmComment));
+    text.Line("Soundtrack", slot.soundtrack);
+    text.Line("Track", slot.track);
+    text.Line("Option", slot.option);
     text.Line();
   }
 }
 
-// Only a ticked box is "yes"; a greyed one is written as "no".
-std::string_view YesIfTicked(const CheckBox& box) { return box.value == Ticked ? "yes" : "no"; }
+// Only a switch that is on is "yes"; a greyed one is written as "no".
+std::string_view YesIfTicked(int value) { return value == Ticked ? "yes" : "no"; }
 
-void WriteOptionsSection(ThemeText& text, const MainState& state) {
+void WriteOptionsSection(ThemeText& text, const Playlist& playlist) {
   text.Line(std::string("[KVPMOPTS]").append(kKvpmComment));
-  text.Line("Music", YesIfTicked(state.controls.cboxMusic));
-  text.Line("Shuffle", YesIfTicked(state.controls.cboxShuffle));
+  text.Line("Music", YesIfTicked(playlist.music));
+  text.Line("Shuffle", YesIfTicked(playlist.shuffle));
 }
 
-void WriteTrackSection(ThemeText& text, const MainState& state, int s, int t) {
-  const Catalogue& catalogue = state.catalogue;
+void WriteTrackSection(ThemeText& text, const Playlist& playlist, const Catalogue& catalogue,
+                       bool keepNames, int s, int t) {
   text.Line("[" + catalogue.trackSections[s][t] + "]");
   if (!catalogue.trackKeys[s][t].empty()) text.Line("Name", catalogue.trackKeys[s][t]);
   if (!catalogue.trackSounds[s][t].empty()) text.Line("Sound", catalogue.trackSounds[s][t]);
   text.Line("Normal=yes");
-  if (state.saveKvlNames && !state.kvlNames[s][t].empty()) {
-    text.Line("KVLName", state.kvlNames[s][t]);
+  if (keepNames && !playlist.kvlNames[s][t].empty()) {
+    text.Line("KVLName", playlist.kvlNames[s][t]);
   }
   text.Line();
 }
 
-void WriteTrackSections(ThemeText& text, const MainState& state) {
-  const Catalogue& catalogue = state.catalogue;
+void WriteTrackSections(ThemeText& text, const Playlist& playlist, const Catalogue& catalogue,
+                        bool keepNames) {
   for (int position = 1; position <= kSoundtrackCount; ++position) {
     const int s = catalogue.soundtrackOrder[position];
     text.Line(kSeparator);
     text.Line();
-    for (int t = 1; t <= catalogue.trackCounts[s]; ++t) WriteTrackSection(text, state, s, t);
+    for (int t = 1; t <= catalogue.trackCounts[s]; ++t) {
+      WriteTrackSection(text, playlist, catalogue, keepNames, s, t);
+    }
   }
 }
 
 }  // namespace
 
-std::string ThemeFileText(const MainState& state) {
+std::string ThemeFileText(const Playlist& playlist, const Catalogue& catalogue, bool keepNames) {
   ThemeText text;
   WriteHeader(text);
-  WriteThemesList(text, state);
-  WriteSlotSections(text, state);
-  WriteOptionsSection(text, state);
-  WriteTrackSections(text, state);
+  WriteThemesList(text, playlist, catalogue);
+  WriteSlotSections(text, playlist, catalogue);
+  WriteOptionsSection(text, playlist);
+  WriteTrackSections(text, playlist, catalogue, keepNames);
   text.Line();
   text.Line(";END OF FILE");
   text.Line();
   return text.Take();
 }
 
-bool WriteThemeFile(const MainState& state, const std::string& path) {
-  return platform::WriteWholeFile(path, ThemeFileText(state));
+bool WriteThemeFile(const Playlist& playlist, const Catalogue& catalogue, bool keepNames,
+                    const std::string& path) {
+  return platform::WriteWholeFile(path, ThemeFileText(playlist, catalogue, keepNames));
 }
 
 }  // namespace kvpm

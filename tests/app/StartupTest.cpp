@@ -6,8 +6,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "support/Program.h"
 #include "settings/Settings.h"
+#include "state/ShowState.h"
+#include "support/Program.h"
 
 namespace kvpm {
 namespace {
@@ -85,15 +86,17 @@ TEST(StartupTest, TheProgramEndsOrOpensItsWindowAsTheInstallationAndKvpmIniSay) 
     test::FakeDialogs user;
     MainState started{user};
     const StartupOutcome outcome = InitialiseMainWindow(started, program);
-    const WindowControls& window = started.controls;
+    const ControlStates window = ShowState(started);
+    const Settings& read = started.settings;
+    const Installation& game = started.installation;
     EXPECT_EQ(user.texts, c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
-    EXPECT_EQ(started.gameFolder + (started.compilationInstall ? "+" : "") +
+    EXPECT_EQ(game.gameFolder + (game.compilationInstall ? "+" : "") +
                   (outcome == StartupOutcome::EndProgram ? "" : " " + window.caption + " " +
                   "01"[window.menu_disable.enabled] + std::to_string(window.cboxMusic.value) +
                   std::to_string(window.cboxShuffle.value) +
-                  (started.trackSelected[13][1] ? " read " : " ") +
-                  std::to_string(started.maxRecentFiles) + "ny"[started.allowHgDeletion] +
-                  "ny"[started.allowKvDeletion] + "ny"[started.saveKvlNames]) +
+                  (started.playlist.trackSelected[13][1] ? " read " : " ") +
+                  std::to_string(read.maxRecentFiles) + "ny"[read.allowHgDeletion] +
+                  "ny"[read.allowKvDeletion] + "ny"[read.saveKvlNames]) +
                   (window.enabled || outcome != StartupOutcome::ShowWindowAndAbout ? "" : " About"),
               c.window);
     if (c.general != "-") {

@@ -6,9 +6,10 @@
 #include <filesystem>
 
 #include "archives/SoundtrackArchives.h"
-#include "support/Program.h"
 #include "platform/Files.h"
 #include "playlist/SoundtrackSelection.h"
+#include "state/ShowState.h"
+#include "support/Program.h"
 
 namespace kvpm {
 namespace {
@@ -62,7 +63,7 @@ TEST_F(SoundtrackArchivesTest, EachClickDeletesOrCopiesAndTheWindowFollows) {
     dialogs = {};
     dialogs.answers = {AnswerOk, AnswerRetry, AnswerRetry};
     if (c.disc) test::WriteBytes(f + "/theme.mix", "HG from F");
-    state.allowKvDeletion = c.allowed;
+    state.settings.allowKvDeletion = c.allowed;
     if (c.fault) platform::Faults().*c.fault = true;
     ArchiveButtonClicked(state, c.s);
     platform::Faults() = {};
@@ -72,14 +73,15 @@ TEST_F(SoundtrackArchivesTest, EachClickDeletesOrCopiesAndTheWindowFollows) {
     }
     EXPECT_EQ(told, c.told);
     EXPECT_FALSE(dialogs.waitShown);
-    const Button& button = c.s == 8 ? state.controls.cmdHG : state.controls.cmdKV;
-    const CheckBox& box = state.controls.cboxSoundtrack[c.s - 1];
+    const ControlStates controls = ShowState(state);
+    const Button& button = c.s == 8 ? controls.cmdHG : controls.cmdKV;
+    const CheckBox& box = controls.cboxSoundtrack[c.s - 1];
     EXPECT_EQ(button.caption + (button.enabled ? " " : " (off) ") + std::to_string(box.enabled) +
                   std::to_string(box.value) + " " + std::to_string(ShownSoundtrack(state)) + " " +
                   GameBytes(c.s == 8 ? "ecachethemeHG.mix" : "thememd.mix"),
               c.window);
     // From the first deletion on, a failed one too, soundtrack 8's tracks are out; 9's stay.
-    EXPECT_TRUE(!state.trackSelected[8][1] && state.trackSelected[9][1]);
+    EXPECT_TRUE(!state.playlist.trackSelected[8][1] && state.playlist.trackSelected[9][1]);
   }
 }
 

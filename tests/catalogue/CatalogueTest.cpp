@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue/Availability.h"
+#include "state/ShowState.h"
 #include "support/Program.h"
 
 namespace kvpm {
@@ -15,7 +16,7 @@ namespace {
 // The enabled boxes (showing their titles), the buttons and the menu entry;
 // the drop-down list offers the same soundtracks by title and number.
 std::string Offered(const MainState& state) {
-  const WindowControls& controls = state.controls;
+  const ControlStates controls = ShowState(state);
   std::string boxes, entries;
   for (int s = 1; s <= kSoundtrackCount; ++s) {
     EXPECT_EQ(controls.cboxSoundtrack[s - 1].caption, state.catalogue.soundtrackTitles[s]);
@@ -58,10 +59,10 @@ TEST(SoundtrackAvailability, FollowsTheArchivesInTheGameFolder) {
     test::FakeDialogs dialogs;
     const auto state = std::make_unique<MainState>(dialogs);
     BuildSoundtrackTable(state->catalogue);
-    state->gameFolder = test::kGameFolder;
-    state->themeFile = test::kGameFolder + "thememd.ini";
-    state->allowHgDeletion = c.allowHg;
-    state->allowKvDeletion = c.allowKv;
+    state->installation.gameFolder = test::kGameFolder;
+    state->installation.themeFile = test::kGameFolder + "thememd.ini";
+    state->settings.allowHgDeletion = c.allowHg;
+    state->settings.allowKvDeletion = c.allowKv;
     RefreshArchiveButtons(*state);
     EXPECT_EQ(Offered(*state), c.offered);
   }

@@ -7,14 +7,14 @@
 #include <functional>
 #include <tuple>
 
-#include "support/Program.h"
 #include "platform/Files.h"
 #include "playlist/TrackList.h"
 #include "playlistfiles/FileCommands.h"
 #include "playlistfiles/RecentFiles.h"
 #include "settings/Settings.h"
+#include "state/ShowState.h"
+#include "support/Program.h"
 #include "theme/Activation.h"
-#include "theme/ThemeWriter.h"
 
 namespace kvpm {
 namespace {
@@ -49,15 +49,14 @@ TEST_P(WriteFaultsTest, TheFileIsOldOrNewAndTheUserIsToldWhatHappened) {
       {kNew, "", [this] {
          dialogs.saveChoices = {kNew};
          FileSaveAs(state);  // the caption names the file that Save writes, after a failure too
-         const std::string& current = state.dialogSave.fileName;
-         EXPECT_EQ(state.controls.caption,
+         const std::string& current = state.playlist.file;
+         EXPECT_EQ(ShowState(state).caption,
                    (current.empty() ? "New Playlist" : current) + " - KV Playlist Manager");
        }, "", false, {{}, {saveFailed + "\"C:\\Games\\new\"."}, {}}},
       // Failures to write kvpm.ini, the program's own business, are not told.
       {"", "", [this] {
-         MainState firstStart{dialogs};
-         firstStart.programFolder = programFolder;
-         ReadSettings(firstStart);
+         Settings firstStart;
+         ReadSettings(firstStart, programFolder);
        }, "[General]\r\nMaxRecentFiles=0 ;how many recent files will be displayed on the File "
        "menu. Min=0, Max=9\r\nAllowHGDeletion=no ;button allows removal of HG soundtrack file\r\n"
        "AllowKVDeletion=no ;button allows removal of KV soundtrack file\r\n"
@@ -81,7 +80,7 @@ TEST_P(WriteFaultsTest, TheFileIsOldOrNewAndTheUserIsToldWhatHappened) {
   platform::Faults() = {};
   const bool keptOld = fault < 3 || (fault == 3 && file.readFaultKeepsOld);
   EXPECT_EQ(test::ReadBytes(path),
-            keptOld ? file.old : file.written.empty() ? ThemeFileText(state) : file.written);
+            keptOld ? file.old : file.written.empty() ? ThemeText() : file.written);
   EXPECT_EQ(dialogs.texts, file.told[fault < 3 ? 1 : fault == 3 ? 2 : 0]);
 }
 

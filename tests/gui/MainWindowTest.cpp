@@ -180,7 +180,8 @@ TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
   EXPECT_EQ(Ticks() + std::to_string(clicked.count()), "11111111101");  // the box was greyed
   EXPECT_EQ(Find<QCheckBox>("cboxSoundtrack_8")->checkState(), Qt::PartiallyChecked);
   const MainState& state = window->State();
-  EXPECT_EQ(std::tuple(state.introOption, state.scoreOption, state.controls.cboxMusic.value),
+  EXPECT_EQ(std::tuple(state.playlist.slot[Intro].option, state.playlist.slot[Score].option,
+                       state.playlist.music),
             std::tuple(0, 3, 0));
   EXPECT_TRUE(Find<QAbstractButton>("optSCORE_3")->isChecked());
   const std::string path = programFolder + "/mine.kvl";

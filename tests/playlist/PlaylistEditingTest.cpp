@@ -5,11 +5,12 @@
 #include <optional>
 #include <string>
 
-#include "support/Program.h"
-#include "playlist/Playlist.h"
+#include "playlist/NewPlaylist.h"
 #include "playlist/Slots.h"
 #include "playlist/SoundtrackSelection.h"
 #include "playlist/TrackList.h"
+#include "state/ShowState.h"
+#include "support/Program.h"
 
 namespace kvpm {
 namespace {
@@ -22,9 +23,10 @@ class PlaylistEditing : public test::Program {
 
   // The 14 box values, the shown soundtrack and the list's ticks, "*" after the current item.
   std::string Selection() const {
-    const ListBox& list = state.controls.lstTracks;
+    const ControlStates controls = ShowState(state);
+    const ListBox& list = controls.lstTracks;
     std::string text;
-    for (const CheckBox& box : state.controls.cboxSoundtrack) text += std::to_string(box.value);
+    for (const CheckBox& box : controls.cboxSoundtrack) text += std::to_string(box.value);
     text += " " + std::to_string(ShownSoundtrack(state)) + ":";
     const std::size_t first = text.size();
     for (const ListItem& item : list.items) text += item.ticked ? '1' : '0';
@@ -33,15 +35,17 @@ class PlaylistEditing : public test::Program {
   }
   // Each slot as option:soundtrack/track, then the check marks of the last context menu.
   std::string Slots() {
+    const ControlStates controls = ShowState(state);
+    const SlotControls* groups[] = {&controls.optINTRO, &controls.optLOADING, &controls.optSCORE};
     std::string text, marks;
-    for (SlotId slot : {Intro, Loading, Score}) {
-      const SlotRef ref = state.Slot(slot);
-      EXPECT_EQ(ref.controls.selectedOption, ref.option);
-      const std::string& title = state.catalogue.trackTitles[ref.soundtrack][ref.track];
-      EXPECT_EQ(ref.controls.label, '"' + title + '"');
-      text += std::to_string(ref.option) + ":" + std::to_string(ref.soundtrack) + "/" +
-              std::to_string(ref.track) + " ";
-      marks += ref.menuItem.checked ? "ILS"[slot] : '-';
+    for (SlotId id : {Intro, Loading, Score}) {
+      const Slot& slot = state.playlist.slot[id];
+      EXPECT_EQ(groups[id]->selectedOption, slot.option);
+      const std::string& title = state.catalogue.trackTitles[slot.soundtrack][slot.track];
+      EXPECT_EQ(groups[id]->label, '"' + title + '"');
+      text += std::to_string(slot.option) + ":" + std::to_string(slot.soundtrack) + "/" +
+              std::to_string(slot.track) + " ";
+      marks += !dialogs.menuChecks.empty() && dialogs.menuChecks.back()[id] ? "ILS"[id] : '-';
     }
     return text + marks;
   }
@@ -72,11 +76,10 @@ TEST_F(PlaylistEditing, TheSelectionFollowsTheBoxesTheListAndANewPlaylist) {
       {Key, kKeySpace, 0, "10000000102000 11:001*"},
       {New, 0, 0, "00000000200001 9:1111111100"},  // while a short soundtrack is shown
   };
-  state.dialogSave.fileName = "C:\\mine.kvl";
-  state.controls.cboxMusic.value = Unticked;
+  state.playlist.file = "C:\\mine.kvl";
+  state.playlist.music = Unticked;
   for (const auto& step : steps) {
-    if (step.event == Box) state.controls.cboxSoundtrack[step.code].value = step.value;
-    if (step.event == Box) SoundtrackBoxClicked(state, step.code);
+    if (step.event == Box) SoundtrackBoxClicked(state, step.code, step.value);
     if (step.event == Focus) TrackListFocusReceived(state, step.code);
     if (step.event == Key) TrackListKeyUp(state, step.code);
     if (step.event == Mouse) TrackListMouseUp(state, step.code, step.value);
@@ -84,9 +87,9 @@ TEST_F(PlaylistEditing, TheSelectionFollowsTheBoxesTheListAndANewPlaylist) {
     EXPECT_EQ(Selection(), step.selection);
   }
   EXPECT_TRUE(dialogs.menusOpened.empty());
-  EXPECT_EQ(state.controls.caption, "New Playlist - KV Playlist Manager");
-  EXPECT_EQ(state.dialogSave.fileName, "");
-  EXPECT_EQ(state.controls.cboxMusic.value, Unticked);
+  EXPECT_EQ(ShowState(state).caption, "New Playlist - KV Playlist Manager");
+  EXPECT_EQ(state.playlist.file, "");
+  EXPECT_EQ(state.playlist.music, Unticked);
 }
 
 // A menu item's check mark says that its slot plays the track as custom track;
@@ -109,7 +112,7 @@ TEST_F(PlaylistEditing, SlotsFollowTheContextMenuTheOptionButtonsAndTheLabel) {
       {Menu, -1, 13, 7, "3:9/2 3:13/7 0:13/7 -L-"},
       {Option, Intro, kCustomOption, 0, "3:9/2 3:13/7 0:13/7 -L-"},
   };
-  state.kvlNames[13][7] = "Boss";  // a kept name shows in the list, not in the label
+  state.playlist.kvlNames[13][7] = "Boss";  // a kept name shows in the list, not in the label
   for (const auto& step : steps) {
     const auto slot = static_cast<SlotId>(step.slot);
     if (step.act == Option) SelectOption(state, slot, step.value);
@@ -123,8 +126,9 @@ TEST_F(PlaylistEditing, SlotsFollowTheContextMenuTheOptionButtonsAndTheLabel) {
     }
     EXPECT_EQ(Slots(), step.slots);
   }
-  EXPECT_EQ(state.controls.lstTracks.items[6].text, "Personal Track 07 (Boss)");
-  EXPECT_EQ(state.controls.optSCORE.label, "\"Personal Track 07\"");
+  const ControlStates controls = ShowState(state);
+  EXPECT_EQ(controls.lstTracks.items[6].text, "Personal Track 07 (Boss)");
+  EXPECT_EQ(controls.optSCORE.label, "\"Personal Track 07\"");
 }
 
 }  // namespace

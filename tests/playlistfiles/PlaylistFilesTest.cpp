@@ -4,14 +4,14 @@
 
 #include <filesystem>
 
-#include "support/Program.h"
 #include "platform/Files.h"
 #include "playlist/SoundtrackSelection.h"
 #include "playlist/TrackList.h"
 #include "playlistfiles/FileCommands.h"
 #include "playlistfiles/PlaylistReader.h"
 #include "playlistfiles/RecentFiles.h"
-#include "theme/ThemeWriter.h"
+#include "state/ShowState.h"
+#include "support/Program.h"
 
 namespace kvpm {
 namespace {
@@ -28,16 +28,16 @@ class PlaylistFilesTest : public test::Program {
     std::string text;
     for (int s = 1; s <= kSoundtrackCount; ++s) {
       for (int t = 1; t <= kMaxTracks; ++t) {
-        if (state.trackSelected[s][t]) text += std::to_string(s) + "/" + std::to_string(t) + " ";
+        if (!state.playlist.trackSelected[s][t]) continue;
+        text += std::to_string(s) + "/" + std::to_string(t) + " ";
       }
     }
     for (SlotId id : {Intro, Loading, Score}) {
-      const SlotRef slot = state.Slot(id);
+      const Slot& slot = state.playlist.slot[id];
       text += std::to_string(slot.option) + " " + std::to_string(slot.soundtrack) + "/" +
               std::to_string(slot.track) + (id == Score ? " " : "|");
     }
-    return text + std::to_string(state.controls.cboxMusic.value) +
-           std::to_string(state.controls.cboxShuffle.value);
+    return text + std::to_string(state.playlist.music) + std::to_string(state.playlist.shuffle);
   }
   std::string Bytes(const std::string& path) const { return test::ReadBytes(prefix.Native(path)); }
 };
@@ -78,7 +78,7 @@ TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
     SCOPED_TRACE(c.file.substr(0, 100));
     SelectTrack(state, 13, 7);  // a change that a file read replaces and a refused one keeps
     const std::string before = Playlist();
-    state.controls.caption = state.dialogSave.fileName = "x";
+    state.playlist.title = state.playlist.file = "x";
     ShowSoundtrack(state, 5);
     dialogs.texts.clear();
     if (!c.file.empty()) prefix.CreateFile(c.path, c.file);
@@ -87,8 +87,8 @@ TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
     platform::Faults() = {};
     EXPECT_EQ(Playlist(), c.playlist.empty() ? before : c.playlist);
     EXPECT_EQ(dialogs.texts, c.message.empty() ? Texts{} : Texts{c.message});
-    EXPECT_EQ(state.controls.caption + state.dialogSave.fileName,
-              c.playlist.empty() ? "xx" : kUntitled);  // a read file is untitled: callers name it
+    EXPECT_EQ(state.playlist.title + state.playlist.file,
+              c.playlist.empty() ? "xx" : "New Playlist");  // read: untitled, callers name it
     EXPECT_EQ(ShownSoundtrack(state), 9);
   }
 }
@@ -103,38 +103,39 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
   test::WriteBytes(programFolder + "/kvpm.ini", list + "\r\n; kept\r\n");
   prefix.CreateFile("C:\\P\\notes", "[Themes]\r\n6=x\r\n");
   Start();
-  const std::array<MenuItem, 10>& menu = state.controls.menu_file;  // items 1 to 9
+  const ControlStates controls = ShowState(state);
+  const std::array<MenuItem, 10>& menu = controls.menu_file;  // items 1 to 9
   EXPECT_EQ(menu[2].caption + menu[3].caption, "&2 C:\\P\\1&3 C:\\P\\2");
   EXPECT_EQ(std::to_string(menu[1].visible) + std::to_string(menu[4].visible) +
-                std::to_string(state.controls.menu_line4.visible), "001");
+                std::to_string(controls.menu_line4.visible), "001");
   const std::string one = Bytes("C:\\P\\1");
   dialogs.openChoices = {std::nullopt, "C:\\P\\notes", "c:\\p\\4", file("9")};
   dialogs.saveChoices = {"C:\\P\\1", "C:\\P\\1", "C:\\P\\new", "C:\\P\\1", "C:\\P\\rock;pop"};
   dialogs.answers = {AnswerCancel, AnswerOk, AnswerNo, AnswerYes};
   FileOpen(state);
   FileSave(state);  // untitled: Save As, and Cancel at the question
-  EXPECT_EQ(Bytes("C:\\P\\1") + state.controls.caption, one + kUntitled);
+  EXPECT_EQ(Bytes("C:\\P\\1") + ShowState(state).caption, one + kUntitled);
   FileOpen(state);  // the dialog again after a refused file; the same file as 4
-  EXPECT_EQ(state.controls.caption, "c:\\p\\4 - KV Playlist Manager");
+  EXPECT_EQ(ShowState(state).caption, "c:\\p\\4 - KV Playlist Manager");
   FileOpen(state);  // a file not in the list
   std::filesystem::remove(prefix.Native("C:\\P\\7"));
   prefix.CreateFolder("C:\\P\\7");  // a folder is no file
   SelectTrack(state, 13, 7);
   FileSaveAs(state);  // No, then a file not written yet: the first empty or missing place
-  EXPECT_EQ(Bytes("C:\\P\\1") + Bytes("C:\\P\\new"), one + ThemeFileText(state));
-  EXPECT_EQ(state.controls.caption, "C:\\P\\new - KV Playlist Manager");
-  state.saveKvlNames = true;
-  state.kvlNames[1][1] = "Opening";
-  state.controls.cboxMusic.value = Unticked;
+  EXPECT_EQ(Bytes("C:\\P\\1") + Bytes("C:\\P\\new"), one + ThemeText());
+  EXPECT_EQ(ShowState(state).caption, "C:\\P\\new - KV Playlist Manager");
+  state.settings.saveKvlNames = true;
+  state.playlist.kvlNames[1][1] = "Opening";
+  state.playlist.music = Unticked;
   FileSaveAs(state);  // Yes
-  EXPECT_EQ(Bytes("C:\\P\\1"), ThemeFileText(state));
+  EXPECT_EQ(Bytes("C:\\P\\1"), ThemeText());
   FileSaveAs(state);  // a path that kvpm.ini cannot give back stays out of the list
   // A vanished file is told, a file that is there read as a new playlist: both move up.
   FileNew(state);
-  state.controls.caption = state.dialogOpen.initialFolder = "x";
+  state.playlist.title = state.dialogOpen.initialFolder = "x";
   for (int position : {9, 1, 2}) OpenRecentFile(state, position);
-  EXPECT_EQ(ThemeFileText(state), Bytes("C:\\P\\1"));  // what Save As wrote reads back the same
-  EXPECT_EQ(state.controls.caption + state.dialogSave.fileName + state.dialogOpen.initialFolder,
+  EXPECT_EQ(ThemeText(), Bytes("C:\\P\\1"));  // what Save As wrote reads back the same
+  EXPECT_EQ(ShowState(state).caption + state.playlist.file + state.dialogOpen.initialFolder,
             kUntitled + "x");
   const std::string replace = "\"C:\\P\\1\" already exists!\r\nAre you sure you want overwrite "
                               "this file?", moved = "The file \"C:\\P\\7\" has been moved/renamed/"
@@ -142,7 +143,8 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
   EXPECT_EQ(dialogs.texts, (Texts{replace, "\"C:\\P\\notes\" is not a KVPM Playlist File!", replace,
                                   replace, moved, moved}));
   EXPECT_EQ(dialogs.buttons[0], Buttons::YesNoCancel);
-  EXPECT_EQ(menu[1].caption + menu[2].caption + menu[3].caption + std::to_string(menu[4].visible),
+  const std::array<MenuItem, 10> items = ShowState(state).menu_file;
+  EXPECT_EQ(items[1].caption + items[2].caption + items[3].caption + (items[4].visible ? "1" : "0"),
             "&1 C:\\P\\1&2 C:\\P\\7&3 C:\\P\\new0");
   EXPECT_EQ(test::ReadBytes(programFolder + "/kvpm.ini"),
             "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=3\r\n[RecentFiles]\r\n0=C:\\P\\1\r\n"

@@ -26,7 +26,8 @@ class FakeDialogs : public UserDialogs {
   std::vector<std::string> texts;  // every message, in order
   std::vector<Buttons> buttons;
   std::vector<FileDialogSetup> openDialogs, saveDialogs;
-  std::vector<bool> menusOpened;  // atPosition of each context menu
+  std::vector<bool> menusOpened;                  // atPosition of each context menu
+  std::vector<std::array<bool, 3>> menuChecks;  // its check marks, by slot
   std::vector<std::vector<PrefixOffer>> prefixOffers;
   std::vector<std::string> waitLabels;
   bool waitShown = false;
@@ -45,8 +46,9 @@ class FakeDialogs : public UserDialogs {
     saveDialogs.push_back(setup);
     return Take(saveChoices, {});
   }
-  std::optional<int> PopupTrackMenu(bool atPosition) override {
+  std::optional<int> PopupTrackMenu(bool atPosition, const std::array<bool, 3>& checks) override {
     menusOpened.push_back(atPosition);
+    menuChecks.push_back(checks);
     return Take(menuChoices, {});
   }
   void ShowWaitWindow(const std::string& label) override {

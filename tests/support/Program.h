@@ -10,6 +10,7 @@
 #include "app/Startup.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePrefix.h"
+#include "theme/ThemeWriter.h"
 
 namespace kvpm::test {
 
@@ -31,6 +32,11 @@ class Program : public ::testing::Test {
   // The Windows path of a file in the game folder, and its bytes.
   static std::string Game(const std::string& name) { return kGameFolder + name; }
   std::string GameBytes(const std::string& name) const { return ReadBytes(prefix.Native(Game(name))); }
+
+  // What the theme writer makes of the playlist as the program holds it.
+  std::string ThemeText() const {
+    return ThemeFileText(state.playlist, state.catalogue, state.settings.saveKvlNames);
+  }
 
   FakePrefix prefix;
   FakeDialogs dialogs;

@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "support/Program.h"
-#include "playlist/Playlist.h"
+#include "playlist/NewPlaylist.h"
 #include "playlist/Slots.h"
+#include "state/ShowState.h"
+#include "support/Program.h"
 #include "theme/Activation.h"
-#include "theme/ThemeWriter.h"
 
 namespace kvpm {
 namespace {
@@ -33,13 +33,12 @@ using ThemeFile = test::Program;
 TEST_F(ThemeFile, EachEditOfTheNewPlaylistChangesOnlyItsLines) {
   Start();
   std::vector<std::pair<std::function<void(MainState&)>, Changes>> cases{
-      {[](MainState& s) { s.controls.cboxMusic.value = Unticked; }, {{"Music=yes", "Music=no"}}},
-      {[](MainState& s) { s.controls.cboxShuffle.value = Partial; },
-       {{"Shuffle=yes", "Shuffle=no"}}},
-      {[](MainState& s) { s.kvlNames[1][15] = "Swamp Song"; }, {}},
-      {[](MainState& s) { s.kvlNames[1][15] = "Swamp Song", s.saveKvlNames = true; },
+      {[](MainState& s) { s.playlist.music = Unticked; }, {{"Music=yes", "Music=no"}}},
+      {[](MainState& s) { s.playlist.shuffle = Partial; }, {{"Shuffle=yes", "Shuffle=no"}}},
+      {[](MainState& s) { s.playlist.kvlNames[1][15] = "Swamp Song"; }, {}},
+      {[](MainState& s) { s.playlist.kvlNames[1][15] = "Swamp Song", s.settings.saveKvlNames = 1; },
        {{"vrequiem\r\nNormal=yes\r\n", "vrequiem\r\nNormal=yes\r\nKVLName=Swamp Song\r\n"}}},
-      {[](MainState& s) { s.saveKvlNames = true; }, {}},  // a new playlist has no kept names
+      {[](MainState& s) { s.settings.saveKvlNames = true; }, {}},  // a new playlist: no kept names
   };
   const struct { SlotId slot; int track; std::string sound, sounds[4]; } slots[] = {
       {Intro, 2, "[INTRO] ;Sound was Quarn\r\nSound=", {"", "INTRO88", "Quarn", "OptionX"}},
@@ -57,9 +56,9 @@ TEST_F(ThemeFile, EachEditOfTheNewPlaylistChangesOnlyItsLines) {
   }
   for (const auto& [edit, changes] : cases) {
     NewPlaylist(state);
-    state.controls.cboxMusic.value = state.controls.cboxShuffle.value = Ticked;
+    state.playlist.music = state.playlist.shuffle = Ticked;
     edit(state);
-    EXPECT_EQ(ThemeFileText(state), Golden(changes));
+    EXPECT_EQ(ThemeText(), Golden(changes));
   }
 }
 
@@ -91,11 +90,11 @@ TEST_F(ThemeFile, ActivationWritesTheGamesAudioKeysAndDeactivationDeletesTheFile
   prefix.CreateFile(Game("thememd.ini"), "[Themes]\r\n1=SOMEONE ELSE'S\r\n");
   for (const auto& c : cases) {
     if (c.before[0]) prefix.CreateFile(Game("HGMD.INI"), settings(c.before));
-    state.controls.cboxMusic.value = c.music;
-    state.controls.cboxShuffle.value = c.shuffle;
+    state.playlist.music = c.music;
+    state.playlist.shuffle = c.shuffle;
     dialogs.texts.clear();
     EXPECT_TRUE(ActivatePlaylist(state));
-    EXPECT_TRUE(state.controls.menu_disable.enabled);
+    EXPECT_TRUE(ShowState(state).menu_disable.enabled);
     EXPECT_EQ(GameBytes("HGMD.INI"), c.before[0] ? settings(c.after) : "");
     EXPECT_EQ(dialogs.texts, (c.warned ? Texts{zeroVolume, activated} : Texts{activated}));
   }
@@ -108,9 +107,9 @@ TEST_F(ThemeFile, ActivationWritesTheGamesAudioKeysAndDeactivationDeletesTheFile
   EXPECT_FALSE(ActivatePlaylist(state));
   EXPECT_EQ(GameBytes("HGMD.INI"), settings(cases[1].before));
   for (const bool undeletable : {true, false, false}) {  // the last time, nothing is left
-    state.controls.menu_disable.enabled = true;
-    DeactivatePlaylist(state);
-    EXPECT_EQ(state.controls.menu_disable.enabled, undeletable);
+    state.installation.themeFileExists = true;
+    EXPECT_EQ(DeactivatePlaylist(state), !undeletable);
+    EXPECT_EQ(ShowState(state).menu_disable.enabled, undeletable);
     EXPECT_EQ(GameBytes("thememd.ini"), undeletable ? Golden() : "");
     std::error_code gone;  // at the end
     std::filesystem::permissions(theme, std::filesystem::perms::owner_all, gone);

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "state/WindowControls.h"
+#include "model/Playlist.h"
 #include "util/DisplayText.h"
 
 namespace kvpm {

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include "app/AboutTexts.h"
 #include "gui/adapters/QtText.h"
 #include "gui/dialogs/PrefixWindow.h"
 #include "gui/dialogs/WaitWindow.h"
 #include "platform/Paths.h"
 #include "platform/ProgramFolder.h"
-#include "state/WindowControls.h"
 
 namespace kvpm {
 
@@ -69,7 +69,7 @@ QString StartFolder(const std::string& folder) {
 
 }  // namespace
 
-QtUserDialogs::QtUserDialogs(QWidget* parent, std::function<std::optional<int>(bool)> popupMenu)
+QtUserDialogs::QtUserDialogs(QWidget* parent, TrackMenu popupMenu)
     : parent_(parent), popupMenu_(std::move(popupMenu)) {}
 
 QtUserDialogs::~QtUserDialogs() = default;
@@ -111,7 +111,10 @@ std::optional<std::string> QtUserDialogs::ChooseFileToSave(const FileDialogSetup
   return ChooseFile(setup, true);
 }
 
-std::optional<int> QtUserDialogs::PopupTrackMenu(bool atPosition) { return popupMenu_(atPosition); }
+std::optional<int> QtUserDialogs::PopupTrackMenu(bool atPosition,
+                                                 const std::array<bool, 3>& checks) {
+  return popupMenu_(atPosition, checks);
+}
 
 void QtUserDialogs::ShowWaitWindow(const std::string& label) {
   if (waitWindow_ == nullptr) waitWindow_ = new WaitWindow(parent_);

@@ -9,7 +9,6 @@
 
 #include "app/AboutTexts.h"
 #include "gui/adapters/QtText.h"
-#include "state/WindowControls.h"
 
 namespace kvpm {
 

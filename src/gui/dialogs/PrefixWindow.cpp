@@ -7,8 +7,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/AboutTexts.h"
 #include "gui/adapters/QtText.h"
-#include "state/WindowControls.h"
 
 namespace kvpm {
 

@@ -6,8 +6,8 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "app/AboutTexts.h"
 #include "gui/adapters/QtText.h"
-#include "state/WindowControls.h"
 
 namespace kvpm {
 

@@ -24,12 +24,15 @@
 #include "playlist/TrackList.h"
 #include "playlistfiles/FileCommands.h"
 #include "playlistfiles/RecentFiles.h"
+#include "state/ShowState.h"
 #include "theme/Activation.h"
 
 namespace kvpm {
 
 namespace {
 
+// The second option of each group reads "Tack": the captions the game's
+// players have always seen, kept letter for letter.
 const std::array<SlotPanelSetup, 3> kSlotSetups = {{
     {"Frame3", "Intro / Main Menu Track", "INTRO",
      {"No Intro Track", "Generic Mod Intro Tack", "\"Quarn\" (original Intro)", "Custom:"}},
@@ -61,11 +64,13 @@ void ShowMenuItem(QAction* action, const MenuItem& item) {
 }  // namespace
 
 MainWindow::MainWindow(UserDialogs* dialogs)
-    : qtDialogs_(dialogs != nullptr ? nullptr
-                                    : std::make_unique<QtUserDialogs>(
-                                          this, [this](bool atPosition) {
-                                            return PopupTrackMenu(atPosition);
-                                          })),
+    : qtDialogs_(dialogs != nullptr
+                     ? nullptr
+                     : std::make_unique<QtUserDialogs>(
+                           this,
+                           [this](bool atPosition, const std::array<bool, 3>& checks) {
+                             return PopupTrackMenu(atPosition, checks);
+                           })),
       state_(dialogs != nullptr ? *dialogs : *qtDialogs_) {
   setObjectName("frmMain");
   BuildControls();
@@ -166,10 +171,7 @@ void MainWindow::Act(Action action) {
 
 void MainWindow::Connect() {
   connect(soundtrackPanel_, &SoundtrackPanel::BoxClicked, this, [this](int index, int value) {
-    Act([&] {
-      state_.controls.cboxSoundtrack[index].value = value;
-      SoundtrackBoxClicked(state_, index);
-    });
+    Act([&] { SoundtrackBoxClicked(state_, index, value); });
   });
   connect(trackPanel_, &TrackSelectionPanel::EntryChosen, this,
           [this](int index) { Act([&] { SelectComboEntry(state_, index); }); });
@@ -184,7 +186,7 @@ void MainWindow::Connect() {
     Act([&] { TrackListFocusReceived(state_, leftButtonDown); });
   });
   connect(list, &TrackListWidget::CurrentItemMoved, this,
-          [this](int index) { state_.controls.lstTracks.currentIndex = index; });
+          [this](int index) { state_.controls.currentRow = index; });
 
   for (std::size_t slot = 0; slot < kSlots.size(); ++slot) {
     const SlotId id = kSlots[slot];
@@ -194,10 +196,9 @@ void MainWindow::Connect() {
             [this, id] { Act([&] { SlotLabelClicked(state_, id); }); });
   }
   connect(cboxMusic_, &QCheckBox::clicked, this,
-          [this] { state_.controls.cboxMusic.value = FromQtCheck(cboxMusic_->checkState()); });
-  connect(cboxShuffle_, &QCheckBox::clicked, this, [this] {
-    state_.controls.cboxShuffle.value = FromQtCheck(cboxShuffle_->checkState());
-  });
+          [this] { state_.playlist.music = FromQtCheck(cboxMusic_->checkState()); });
+  connect(cboxShuffle_, &QCheckBox::clicked, this,
+          [this] { state_.playlist.shuffle = FromQtCheck(cboxShuffle_->checkState()); });
 
   const std::vector<std::pair<const char*, void (*)(MainState&)>> fileCommands = {
       {"menu_new", FileNew}, {"menu_open", FileOpen}, {"menu_save", FileSave},
@@ -233,11 +234,10 @@ void MainWindow::Connect() {
   connect(findChild<QAction*>("menu_exit"), &QAction::triggered, this, &MainWindow::EndProgram);
 }
 
-std::optional<int> MainWindow::PopupTrackMenu(bool atPosition) {
-  const WindowControls& controls = state_.controls;
-  ShowMenuItem(slotActions_[Intro], controls.menu_intro);
-  ShowMenuItem(slotActions_[Loading], controls.menu_loading);
-  ShowMenuItem(slotActions_[Score], controls.menu_score);
+std::optional<int> MainWindow::PopupTrackMenu(bool atPosition, const std::array<bool, 3>& checks) {
+  for (std::size_t slot = 0; slot < slotActions_.size(); ++slot) {
+    slotActions_[slot]->setChecked(checks[slot]);
+  }
   const QPoint position =
       atPosition ? trackPanel_->List()->MenuPositionForCurrentItem() : QCursor::pos();
   QAction* chosen = menuRc_->exec(position);
@@ -248,7 +248,7 @@ std::optional<int> MainWindow::PopupTrackMenu(bool atPosition) {
 }
 
 void MainWindow::ShowState() {
-  const WindowControls& controls = state_.controls;
+  const ControlStates controls = kvpm::ShowState(state_);
   setWindowTitle(ToQt(controls.caption));
   setEnabled(controls.enabled);
   soundtrackPanel_->Show(controls);

@@ -54,7 +54,7 @@ class MainWindow : public QMainWindow {
   void BuildControls();
   void BuildMenus();
   void Connect();
-  std::optional<int> PopupTrackMenu(bool atPosition);
+  std::optional<int> PopupTrackMenu(bool atPosition, const std::array<bool, 3>& checks);
 
   // Runs an action of the program and shows what it changed.
   template <typename Action>

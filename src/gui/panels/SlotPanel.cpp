@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/adapters/QtText.h"
-#include "state/WindowControls.h"
+#include "state/ShowState.h"
 
 namespace kvpm {
 

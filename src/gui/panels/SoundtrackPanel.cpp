@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "gui/adapters/QtText.h"
-#include "state/WindowControls.h"
+#include "state/ShowState.h"
 
 namespace kvpm {
 
@@ -69,7 +69,7 @@ SoundtrackPanel::SoundtrackPanel(QWidget* parent)
   layout->addLayout(buttons);
 }
 
-void SoundtrackPanel::Show(const WindowControls& controls) {
+void SoundtrackPanel::Show(const ControlStates& controls) {
   for (std::size_t index = 0; index < boxes_.size(); ++index) {
     const CheckBox& state = controls.cboxSoundtrack[index];
     SoundtrackBox* box = boxes_[index];

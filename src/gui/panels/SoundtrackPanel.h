@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace kvpm {
 
-struct WindowControls;
+struct ControlStates;
 
 // A box the program may set to the partial state, while a click by the user
 // only ever ticks or unticks it: a partial box becomes ticked.
@@ -29,7 +29,7 @@ class SoundtrackPanel : public QGroupBox {
  public:
   explicit SoundtrackPanel(QWidget* parent);
 
-  void Show(const WindowControls& controls);
+  void Show(const ControlStates& controls);
 
  signals:
   // The user clicked the box (mouse or Space); newValue is the box's value now.

@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 
 #include "gui/adapters/QtText.h"
-#include "state/WindowControls.h"
+#include "state/ShowState.h"
 
 namespace kvpm {
 

@@ -6,7 +6,7 @@
 
 #include "gui/adapters/QtText.h"
 #include "gui/panels/TrackListWidget.h"
-#include "state/WindowControls.h"
+#include "state/ShowState.h"
 
 namespace kvpm {
 
@@ -27,7 +27,7 @@ TrackSelectionPanel::TrackSelectionPanel(QWidget* parent)
   layout->addWidget(lstTracks_, 1);
 }
 
-void TrackSelectionPanel::Show(const WindowControls& controls) {
+void TrackSelectionPanel::Show(const ControlStates& controls) {
   const QSignalBlocker blocker(comboSoundtrack_);
   const auto& items = controls.comboSoundtrack.items;
   bool sameItems = comboSoundtrack_->count() == static_cast<int>(items.size());

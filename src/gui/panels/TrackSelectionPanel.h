@@ -7,7 +7,7 @@ class QComboBox;
 
 namespace kvpm {
 
-struct WindowControls;
+struct ControlStates;
 class TrackListWidget;
 
 class TrackSelectionPanel : public QGroupBox {
@@ -16,7 +16,7 @@ class TrackSelectionPanel : public QGroupBox {
  public:
   explicit TrackSelectionPanel(QWidget* parent);
 
-  void Show(const WindowControls& controls);
+  void Show(const ControlStates& controls);
   TrackListWidget* List() const { return lstTracks_; }
 
  signals:

@@ -9,7 +9,6 @@
 
 #include "playlistfiles/PlaylistReader.h"
 #include "support/Program.h"
-#include "theme/ThemeWriter.h"
 
 namespace kvpm::test {
 namespace {
@@ -36,7 +35,7 @@ TEST_F(CommandLineTest, ActivatesAndDeactivatesAsTheFileMenuDoesAndSaysHowItWent
   std::erase(warning, '\r');
   EXPECT_EQ(Run("--activate rock.kvl"),
             "0|Activated: " + theme + "\n|" + warning + "\nCustom playlist activated.\n");
-  EXPECT_EQ(GameBytes("thememd.ini"), ThemeFileText(state));
+  EXPECT_EQ(GameBytes("thememd.ini"), ThemeText());
   EXPECT_EQ(Run("-deactivate"), "0|Deactivated: " + theme + "\n|\"" + theme +
                                     "\" deleted - custom playlist deactivated.\n");
   EXPECT_EQ(GameBytes("thememd.ini"), "");

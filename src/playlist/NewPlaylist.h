@@ -5,10 +5,10 @@
 
 namespace kvpm {
 
-// A new, untitled playlist: nothing selected but soundtrack 9's tracks 1 to
-// 8 and all of soundtrack 14, the default slots, no kept names, no current
-// file, the list showing soundtrack 9. The Game Music and Shuffle switches
-// are left as they are.
+// A new, untitled playlist ("New Playlist"): nothing selected but soundtrack
+// 9's tracks 1 to 8 and all of soundtrack 14, the default slots, no kept
+// names, no current file, the list showing soundtrack 9. The Game Music and
+// Shuffle switches are left as they are.
 void NewPlaylist(MainState& state);
 
 // Soundtrack 9's default selection (all but its last two tracks, the game's

@@ -1,4 +1,4 @@
-#include "playlist/Playlist.h"
+#include "playlist/NewPlaylist.h"
 
 #include "catalogue/SoundtrackNumbers.h"
 #include "playlist/Slots.h"
@@ -8,12 +8,12 @@
 namespace kvpm {
 
 void NewPlaylist(MainState& state) {
-  state.controls.caption = "New Playlist - " + kProgramTitle;
+  state.playlist.title = "New Playlist";
   for (int s = 1; s <= kSoundtrackCount; ++s) SetSoundtrackSelection(state, s, false);
   // All 50 places of every soundtrack, also beyond its track count.
-  for (auto& names : state.kvlNames) names.fill("");
+  for (auto& names : state.playlist.kvlNames) names.fill("");
   SetPlaylistDefaults(state);
-  state.dialogSave.fileName.clear();
+  state.playlist.file.clear();
   SetSoundtrackSelection(state, kGenericModSoundtrack, true);
   ShowSoundtrack(state, kKorvaleSoundtrack);
 }
