@@ -39,7 +39,8 @@ std::optional<PrefixChoice> ChooseWinePrefix(MainState& state, const std::string
   }
   if (choice.folder.empty()) {
     std::vector<PrefixOffer> offers;
-    for (const platform::WinePrefix& prefix : platform::LauncherPrefixes(platform::HomeFolder())) {
+    for (const platform::WinePrefix& prefix :
+         platform::LauncherPrefixes(platform::CurrentUserFolders())) {
       if (std::optional<std::string> gameFolder = GameIn(prefix.folder)) {
         offers.push_back({prefix.launcher, prefix.folder, *gameFolder});
       }
