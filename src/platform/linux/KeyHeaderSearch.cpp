@@ -10,9 +10,6 @@ namespace platform {
 
 namespace {
 
-// Bytes read at a time: a chunk is searched while it is in the cache.
-constexpr std::size_t kChunk = 256 * 1024;
-
 bool WrittenPlain(const std::string& name) {
   return std::all_of(name.begin(), name.end(), [](char c) {
     return c >= ' ' && c <= '~' && c != '\\' && c != '"' && c != '[' && c != ']';
@@ -48,10 +45,10 @@ bool KeyHeaderSearch::MayBeInFile(const std::string& file) const {
   // header is missed where a chunk ends.
   std::size_t overlap = 0;
   for (const std::string& end : ends_) overlap = std::max(overlap, end.size());
-  std::vector<char> buffer(overlap + kChunk);
+  std::vector<char> buffer(overlap + kRegistryChunk);
   InputFile in(file);
   std::size_t kept = 0;
-  for (std::int64_t count; (count = in.Read(buffer.data() + kept, kChunk)) > 0;) {
+  for (std::int64_t count; (count = in.Read(buffer.data() + kept, kRegistryChunk)) > 0;) {
     const std::string_view text(buffer.data(), kept + static_cast<std::size_t>(count));
     if (MayBeIn(text)) return true;
     kept = std::min(overlap, text.size());

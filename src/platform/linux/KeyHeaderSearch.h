@@ -14,6 +14,10 @@
 
 namespace platform {
 
+// Bytes that a look into a file reads at a time: each chunk is searched
+// while it is in the cache.
+inline constexpr std::size_t kRegistryChunk = 256 * 1024;
+
 class KeyHeaderSearch {
  public:
   // A key by its names, the first one (below the root) included. A name

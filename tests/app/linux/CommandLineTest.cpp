@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/linux/KeyHeaderSearch.h"
 #include "playlistfiles/PlaylistReader.h"
 #include "support/Program.h"
 #include "theme/ThemeWriter.h"
@@ -68,11 +69,12 @@ TEST_F(CommandLineTest, ListsThePrefixesFoundWithTheGameFolderEachNames) {
   for (const auto& [name, text] : {std::pair{"hg_folder", "C:\\HG"}, {"kv_folder", "D:\\KV"}}) {
     anthology.SetValue("software\\morvane\\morvane games\\velmora anthology", name, text);
   }
-  // The game's keys behind 20 MB of others, as in a long-lived prefix.
-  std::string keys = ReadBytes(prefix.Root() + "/system.reg");
-  keys.insert(keys.find("\n[") + 1,
-              "[Software\\\\Filler] 1\n@=\"" + std::string(20 << 20, 'x') + "\"\n");
-  WriteBytes(prefix.Root() + "/system.reg", keys);
+  // The game's keys behind 20 MB of others, as in a long-lived prefix, the
+  // first one's header cut where a chunk of the quick look ends.
+  std::string keys = ReadBytes(prefix.Root() + "/system.reg"), filler = "[F] 1\n@=\"\"\n";
+  const std::size_t at = keys.find("\n[") + 1, cut = 80 * platform::kRegistryChunk + 5;
+  filler.insert(filler.size() - 2, cut - keys.find(']', at) - filler.size(), 'x');
+  WriteBytes(prefix.Root() + "/system.reg", keys.insert(at, filler));
   std::filesystem::create_directories(home + "/Games");
   for (const auto& [link, target] : {std::pair{"/.wine", prefix.Root()},
                                      {"/Games/anthology", anthology.Root()},

@@ -119,7 +119,7 @@ const Layout kLayouts[] = {
      .found = {"Steam /home/.local/share/Steam/steamapps/compatdata/2210/pfx",
                "Steam /SSD \"Games\"/steamapps/compatdata/2211/pfx"},
      .links = {{"%/home/.steam/steam", "%/home/.local/share/Steam"}}},
-    {.name = "Steam: $XDG_DATA_HOME, ~/.steam/root, Debian's, Flatpak, Snap with an older listing",
+    {.name = "Steam: $XDG_DATA_HOME, ~/.steam/root, Debian's, Flatpak; Snap, an older listing",
      .files =
          {{"%/data/Steam/steamapps/compatdata/1/pfx/system.reg", ""},
           {"%/home/.steam/root/steamapps/compatdata/2/pfx/system.reg", ""},
@@ -128,16 +128,18 @@ const Layout kLayouts[] = {
            "system.reg",
            ""},
           {"%/home/snap/steam/common/.local/share/Steam/steamapps/libraryfolders.vdf",
-           "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1700000000\"\n\t\"1\"\t\t\"%/"
-           "old\"\n}\n"},
-          {"%/old/steamapps/compatdata/5/pfx/system.reg", ""}},
+           "// written by "
+           "hand\n\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1700000000\"\n"
+           "\t\"1\"\t\t\"%/old\"\t[$LINUX]\n\t2 \"%/o\\\\ld\"\n}\n"},
+          {"%/old/steamapps/compatdata/5/pfx/system.reg", ""},
+          {"%/o\\ld/steamapps/compatdata/6/pfx/system.reg", ""}},
      .found =
          {"Steam /data/Steam/steamapps/compatdata/1/pfx",
           "Steam /home/.steam/root/steamapps/compatdata/2/pfx",
           "Steam /home/.steam/debian-installation/steamapps/compatdata/3/pfx",
           "Steam "
           "/home/.var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/4/pfx",
-          "Steam /old/steamapps/compatdata/5/pfx"}},
+          "Steam /old/steamapps/compatdata/5/pfx", "Steam /o\\ld/steamapps/compatdata/6/pfx"}},
     {.name =
          "Half-written files, files of another shape, folders without system.reg, a looping link",
      .files = {{"%/data/lutris/games/a.yml", "game:\n  prefix: \"%/home/Games/a"},
