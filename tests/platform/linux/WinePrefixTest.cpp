@@ -143,21 +143,23 @@ TEST_F(WinePrefixTest, LinksAreFollowedAndAReplacedFileKeepsItsPermissionBits) {
 }
 
 TEST_F(WinePrefixTest, ThePrefixAndTheSettingsFolderFollowWineAndXdg) {
-  const char* const names[] = {"HOME", "WINEPREFIX", "XDG_CONFIG_HOME"};
+  const char* const names[] = {"HOME", "WINEPREFIX", "XDG_CONFIG_HOME", "XDG_DATA_HOME"};
   const std::string user = getpwuid(getuid())->pw_dir;  // the home without $HOME
-  std::string old[3];
-  for (int i = 0; i < 3; ++i) old[i] = platform::EnvironmentVariable(names[i]);
-  struct Case { const char* values[3]; std::string prefix, settings; };
+  std::string old[4];
+  for (int i = 0; i < 4; ++i) old[i] = platform::EnvironmentVariable(names[i]);
+  struct Case { const char* values[4]; std::string prefix, settings, data; };
   const Case cases[] = {
-      {{"/home/a", "/games/prefix", "/cfg"}, "/games/prefix", "/cfg/kvpm"},
-      {{"/home/a", "", "relative"}, "/home/a/.wine", "/home/a/.config/kvpm"},
-      {{nullptr, nullptr, nullptr}, user + "/.wine", user + "/.config/kvpm"}};
+      {{"/home/a", "/games/prefix", "/cfg", "/d"}, "/games/prefix", "/cfg/kvpm", "/d"},
+      {{"/home/a", "", "relative", "d"}, "/home/a/.wine", "/home/a/.config/kvpm",
+       "/home/a/.local/share"},
+      {{}, user + "/.wine", user + "/.config/kvpm", user + "/.local/share"}};
   for (const Case& c : cases) {
-    for (int i = 0; i < 3; ++i) c.values[i] ? setenv(names[i], c.values[i], 1) : unsetenv(names[i]);
+    for (int i = 0; i < 4; ++i) c.values[i] ? setenv(names[i], c.values[i], 1) : unsetenv(names[i]);
     EXPECT_EQ(platform::DefaultPrefix(), c.prefix);
     EXPECT_EQ(platform::UserConfigFolder(), c.settings);
+    EXPECT_EQ(platform::CurrentUserFolders().data, c.data);
   }
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < 4; ++i)
     old[i].empty() ? unsetenv(names[i]) : setenv(names[i], old[i].c_str(), 1);
 }
 
