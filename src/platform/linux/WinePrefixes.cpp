@@ -162,7 +162,8 @@ void AddSteam(PrefixList& list, const UserFolders& user) {
         home + "/snap/steam/common/.local/share/Steam", home + "/snap/steam/common/.steam/steam"}) {
     std::vector<std::string> libraries = {steam};
     for (const char* listing : {"/steamapps/libraryfolders.vdf", "/config/libraryfolders.vdf"}) {
-      for (std::string& library : ListedLibraries(steam + listing)) libraries.push_back(library);
+      const std::vector<std::string> listed = ListedLibraries(steam + listing);
+      libraries.insert(libraries.end(), listed.begin(), listed.end());
     }
     for (const std::string& library : libraries) {
       const std::string real = Canonical(library);
