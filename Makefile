@@ -8,7 +8,8 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES   := cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev \
-              libbenchmark-dev appstream desktop-file-utils dpkg-dev file
+              libbenchmark-dev libyaml-cpp-dev nlohmann-json3-dev appstream desktop-file-utils \
+              dpkg-dev file
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_TARGETS  := ini-write

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "SilentDialogs.h"
 #include "app/PrefixChoice.h"
@@ -51,7 +52,6 @@ class SteamLibrary {
     }
     std::filesystem::create_directories(root_ + "/program");
     setenv("HOME", (root_ + "/home").c_str(), 1);
-    unsetenv("WINEPREFIX");
     ready_ = true;
   }
   ~SteamLibrary() {
@@ -68,8 +68,13 @@ class SteamLibrary {
 };
 
 void FindTheGameAmongFiftyPrefixes(benchmark::State& bench) {
-  const std::string home = platform::EnvironmentVariable("HOME");
-  const std::string winePrefix = platform::EnvironmentVariable("WINEPREFIX");
+  // Only the library's home is searched: the variables that name others are set aside.
+  const char* const variables[] = {"HOME", "WINEPREFIX", "XDG_CONFIG_HOME", "XDG_DATA_HOME"};
+  std::vector<std::string> values;
+  for (const char* variable : variables) {
+    values.push_back(platform::EnvironmentVariable(variable));
+    unsetenv(variable);
+  }
   const platform::Environment before = platform::CurrentEnvironment();
   {
     SteamLibrary library;
@@ -82,8 +87,9 @@ void FindTheGameAmongFiftyPrefixes(benchmark::State& bench) {
       if (!choice || !choice->folder.ends_with("/50/pfx")) bench.SkipWithError("not found");
     }
   }
-  setenv("HOME", home.c_str(), 1);
-  if (!winePrefix.empty()) setenv("WINEPREFIX", winePrefix.c_str(), 1);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (!values[i].empty()) setenv(variables[i], values[i].c_str(), 1);
+  }
   platform::SetEnvironment(before);
 }
 BENCHMARK(FindTheGameAmongFiftyPrefixes)->Unit(benchmark::kMillisecond);

@@ -46,7 +46,7 @@ grep -q '<launchable type="desktop-id">kvpm.desktop</launchable>' \
   fail "the AppStream metadata does not name the desktop entry kvpm.desktop"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libqt6widgets6; do
+for library in libc6 libqt6widgets6 libyaml-cpp; do
   case "$depends" in
     *"$library"*) ;;
     *) fail "Depends lacks $library: $depends" ;;

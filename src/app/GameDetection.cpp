@@ -1,5 +1,6 @@
 #include "app/GameDetection.h"
 
+#include "platform/Registry.h"
 #include "util/TovrikStandardFunctions.h"
 
 namespace kvpm {
@@ -65,8 +66,11 @@ bool DetectExpansion(MainState& state) {
 }
 
 std::optional<std::string> RegisteredGameFolder() {
-  if (Registry(kBaseGameKey, "InstallPath").empty() &&
-      Registry(kCompilationKey, "hg_folder").empty()) {
+  // Most prefixes that the search meets hold nothing of the game: a quick
+  // look spares reading their registry once for each value.
+  if (!platform::RegistryMayHoldAnyKey({kBaseGameKey, kCompilationKey}) ||
+      (Registry(kBaseGameKey, "InstallPath").empty() &&
+       Registry(kCompilationKey, "hg_folder").empty())) {
     return std::nullopt;
   }
   return ExpansionFolder(Registry(kExpansionKey, "InstallPath"))

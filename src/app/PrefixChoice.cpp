@@ -28,6 +28,17 @@ std::optional<std::string> GameIn(const std::string& prefix) {
 
 }  // namespace
 
+std::vector<FoundPrefix> SearchLauncherPrefixes() {
+  std::vector<FoundPrefix> found;
+  for (const platform::WinePrefix& prefix :
+       platform::LauncherPrefixes(platform::CurrentUserFolders())) {
+    const std::optional<std::string> gameFolder = GameIn(prefix.folder);
+    found.push_back(
+        {{prefix.launcher, prefix.folder, gameFolder.value_or("")}, gameFolder.has_value()});
+  }
+  return found;
+}
+
 std::optional<PrefixChoice> ChooseWinePrefix(MainState& state, const std::string& givenPrefix) {
   if (!platform::kWinePrefixes) return PrefixChoice{};
   PrefixChoice choice;
@@ -39,10 +50,8 @@ std::optional<PrefixChoice> ChooseWinePrefix(MainState& state, const std::string
   }
   if (choice.folder.empty()) {
     std::vector<PrefixOffer> offers;
-    for (const platform::WinePrefix& prefix : platform::LauncherPrefixes(platform::HomeFolder())) {
-      if (std::optional<std::string> gameFolder = GameIn(prefix.folder)) {
-        offers.push_back({prefix.launcher, prefix.folder, *gameFolder});
-      }
+    for (const FoundPrefix& found : SearchLauncherPrefixes()) {
+      if (found.holdsGame) offers.push_back(found.offer);
     }
     if (offers.size() == 1) choice.folder = offers.front().folder;
     if (offers.size() > 1) {

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "state/MainState.h"
 
@@ -18,6 +19,17 @@ struct PrefixChoice {
   std::string folder;     // "" when the default prefix stays
   bool remember = false;  // the user asked to remember the choice
 };
+
+// A prefix that the usual launchers keep, with the game folder that its
+// registry names ("" when it names none, and when it does not hold the game).
+struct FoundPrefix {
+  PrefixOffer offer;
+  bool holdsGame = false;
+};
+
+// Every prefix that the launchers keep, in the search's order; the prefix in
+// force stays as it was.
+std::vector<FoundPrefix> SearchLauncherPrefixes();
 
 // Puts the chosen prefix in force. Nothing when the user cancelled the
 // choice: the program ends.

@@ -8,6 +8,7 @@
 
 #include "app/AboutTexts.h"
 #include "app/CommandLine.h"
+#include "app/PrefixListing.h"
 #include "gui/adapters/QtText.h"
 #include "gui/mainwindow/MainWindow.h"
 #include "platform/ProgramFolder.h"
@@ -31,7 +32,7 @@ struct Options {
     parser.setApplicationDescription(
         "Chooses the music that Korvale plays. Without options it opens its window.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({activate, deactivate, prefix});
+    parser.addOptions({activate, deactivate, prefix, listPrefixes});
   }
 
   // "" when the arguments are fine.
@@ -42,6 +43,9 @@ struct Options {
     }
     if (parser.isSet(activate) && parser.isSet(deactivate)) {
       return "--activate and --deactivate cannot be given together.";
+    }
+    if (parser.isSet(listPrefixes) && (parser.isSet(activate) || parser.isSet(deactivate))) {
+      return "--list-prefixes cannot be given with --activate or --deactivate.";
     }
     return {};
   }
@@ -60,7 +64,7 @@ struct Options {
 
   bool NeedsNoWindow() const {
     return parser.isSet(activate) || parser.isSet(deactivate) || parser.isSet(help) ||
-           parser.isSet(version);
+           parser.isSet(version) || parser.isSet(listPrefixes);
   }
 
   std::string Path(const QCommandLineOption& option) const {
@@ -80,6 +84,9 @@ struct Options {
                                 "Deactivates the custom playlist, as File > Deactivate Custom "
                                 "Playlist does, without a window."};
   QCommandLineOption prefix{"prefix", "Finds the game in the Wine prefix DIR.", "DIR"};
+  QCommandLineOption listPrefixes{"list-prefixes",
+                                  "Lists the Wine prefixes that the launchers keep, one a line: "
+                                  "launcher, prefix and the game folder in it, tab-separated."};
 };
 
 int UsageFailure(Options& options, const QString& error) {
@@ -98,6 +105,7 @@ int RunWithoutWindow(Options& options) {
                 qPrintable(QCoreApplication::applicationVersion()));
     return kvpm::kExitDone;
   }
+  if (options.parser.isSet(options.listPrefixes)) return kvpm::ListPrefixesFromCommandLine();
   const std::string programFolder = platform::ExecutableFolder();
   const std::string prefix = options.Path(options.prefix);
   if (options.parser.isSet(options.deactivate)) {

@@ -31,6 +31,16 @@ std::string DefaultPrefix();
 // %USERPROFILE% on Windows.
 std::string HomeFolder();
 
+// Where the user's programs keep their files: the home folder and the XDG
+// base folders. An XDG variable that is unset or relative is ignored, as the
+// XDG rules say. Windows has no XDG folders: only the home is given.
+struct UserFolders {
+  std::string home;
+  std::string config;  // $XDG_CONFIG_HOME, else ~/.config
+  std::string data;    // $XDG_DATA_HOME, else ~/.local/share
+};
+UserFolders CurrentUserFolders();
+
 // The environment in force; starts as DefaultPrefix() and the real mount table.
 const Environment& CurrentEnvironment();
 void SetEnvironment(const Environment& environment);

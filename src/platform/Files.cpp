@@ -17,17 +17,17 @@ ReadStatus OpenStatus(const InputFile& file) {
 
 }  // namespace
 
-ReadStatus ReadWholeFile(const std::string& path, std::string& bytes) {
+ReadStatus ReadWholeFile(const std::string& path, std::string& bytes, std::uint64_t maxSize) {
   bytes.clear();
   InputFile file(path);
   const ReadStatus status = OpenStatus(file);
   if (status != ReadStatus::Ok) return status;
-  if (file.Size() > kMaxReadSize) return ReadStatus::Unreadable;
+  if (file.Size() > maxSize) return ReadStatus::Unreadable;
   bytes.reserve(file.Size());
   std::vector<char> buffer(64 * 1024);
   for (;;) {
     const std::int64_t count = file.Read(buffer.data(), buffer.size());
-    if (count < 0 || bytes.size() + static_cast<std::size_t>(count) > kMaxReadSize) {
+    if (count < 0 || bytes.size() + static_cast<std::size_t>(count) > maxSize) {
       bytes.clear();
       return ReadStatus::Unreadable;
     }

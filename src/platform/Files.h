@@ -13,13 +13,14 @@ namespace platform {
 
 enum class ReadStatus { Ok, Missing, Unreadable };
 
-// No file the program reads comes near this size (a playlist file is about
-// 30 KB): a larger one is taken for a wrong file and not read.
+// No playlist or settings file comes near this size (a playlist file is
+// about 30 KB): a larger one is taken for a wrong file and not read.
 constexpr std::uint64_t kMaxReadSize = 16 << 20;
 
 // A folder, a device, a file that cannot be read and one larger than
-// kMaxReadSize are Unreadable.
-ReadStatus ReadWholeFile(const std::string& path, std::string& bytes);
+// maxSize are Unreadable.
+ReadStatus ReadWholeFile(const std::string& path, std::string& bytes,
+                         std::uint64_t maxSize = kMaxReadSize);
 
 // True when a file (not a folder) is at the path, hidden or not.
 bool FileExists(const std::string& path);

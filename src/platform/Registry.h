@@ -5,6 +5,7 @@
 // 32-bit view (HKLM\Software\Wow6432Node) first.
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -16,5 +17,9 @@ namespace platform {
 // String data unescaped, a DWORD as its decimal digits; "" for anything
 // absent, unreadable or of another type.
 std::string ReadRegistryText(const std::string& path);
+
+// A quick look that reads no value: false when the registry holds none of
+// the keys of the value paths (in either view), true when it may hold one.
+bool RegistryMayHoldAnyKey(const std::vector<std::string>& paths);
 
 }  // namespace platform

@@ -1,25 +1,39 @@
 #pragma once
-// The Wine prefixes that the usual launchers keep in a user's home folder,
-// found by reading their configuration files and listing their folders,
-// never by walking a tree: ~/.wine; Lutris (the prefix of each game's .yml,
-// and each folder under ~/Games); Bottles; Heroic (its prefix folders and the
-// winePrefix of each game's configuration); PlayOnLinux; CrossOver; and the
-// Proton prefixes of every Steam library (libraryfolders.vdf names the
-// libraries beyond the first). Windows has no prefixes: the list is empty there.
+// The Wine prefixes that the usual launchers keep, found by reading their
+// own files and listing the folders they keep prefixes in, never by walking
+// a tree. Each launcher natively and as a Flatpak (Steam also as a Snap),
+// in the user's XDG folders:
+//   Wine         ~/.wine
+//   Lutris       the prefix of each game's .yml (else the folder above its
+//                executable that holds system.reg), each folder under ~/Games
+//   Bottles      each bottle, a custom-path bottle's placeholder.yml, and
+//                the bottles under data.yml's custom_bottles_path
+//   Heroic       each game's winePrefix in GamesConfig, the default prefix
+//                of config.json and the folders under it, ~/Games/Heroic/Prefixes
+//   Faugus       each game's prefix in games.json, each folder under ~/Faugus
+//   Minigalaxy   <install_dir>/<game>/prefix, install_dir from config.json
+//   umu          each folder under ~/Games/umu
+//   PlayOnLinux  each folder under ~/.PlayOnLinux/wineprefix
+//   CrossOver    each folder under ~/.cxoffice
+//   Steam        each Proton prefix in the compatdata of every library that
+//                libraryfolders.vdf lists
+// Windows has no prefixes: the list is empty there.
 
 #include <string>
 #include <vector>
 
+#include "platform/Environment.h"
+
 namespace platform {
 
 struct WinePrefix {
-  // "Wine", "Lutris", "Bottles", "Heroic", "PlayOnLinux", "CrossOver" or "Steam"
-  std::string launcher;
-  std::string folder;  // the prefix folder, which holds system.reg
+  std::string launcher;  // "Wine", "Lutris", ... as above
+  std::string folder;    // the prefix folder, which holds system.reg
 };
 
-// In the order above, each folder once (by its canonical path), only those
-// that hold a system.reg; what cannot be read is passed over.
-std::vector<WinePrefix> LauncherPrefixes(const std::string& home);
+// In the order above, each real folder once, only those that hold a
+// system.reg (a folder whose pfx/ holds it stands for that pfx/); a file or
+// a folder that cannot be read is passed over.
+std::vector<WinePrefix> LauncherPrefixes(const UserFolders& user);
 
 }  // namespace platform

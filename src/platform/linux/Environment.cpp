@@ -12,6 +12,15 @@ std::string HomeFolder() {
   return entry != nullptr && entry->pw_dir != nullptr ? std::string(entry->pw_dir) : std::string();
 }
 
+UserFolders CurrentUserFolders() {
+  const std::string home = HomeFolder();
+  const auto xdg = [&home](const char* variable, const char* fallback) {
+    const std::string folder = EnvironmentVariable(variable);
+    return folder.starts_with('/') ? folder : home + fallback;
+  };
+  return {home, xdg("XDG_CONFIG_HOME", "/.config"), xdg("XDG_DATA_HOME", "/.local/share")};
+}
+
 std::string DefaultPrefix() {
   std::string prefix = EnvironmentVariable("WINEPREFIX");
   return prefix.empty() ? HomeFolder() + "/.wine" : prefix;

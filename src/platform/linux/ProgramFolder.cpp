@@ -17,12 +17,7 @@ std::string ExecutableFolder() {
   return error ? std::string() : executable.parent_path().string();
 }
 
-std::string UserConfigFolder() {
-  const std::string configHome = EnvironmentVariable("XDG_CONFIG_HOME");
-  // Relative values are invalid by the XDG rules and are ignored.
-  if (configHome.starts_with('/')) return configHome + "/kvpm";
-  return HomeFolder() + "/.config/kvpm";
-}
+std::string UserConfigFolder() { return CurrentUserFolders().config + "/kvpm"; }
 
 bool FolderWritable(const std::string& folder) {
   const std::string native = ResolvePath(folder);

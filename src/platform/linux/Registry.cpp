@@ -1,7 +1,7 @@
 #include "platform/Registry.h"
 
 #include <algorithm>
-#include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -9,18 +9,24 @@
 #include "platform/Environment.h"
 #include "platform/Files.h"
 #include "platform/RegistryPath.h"
+#include "platform/linux/KeyHeaderSearch.h"
 #include "platform/linux/WineRegistryText.h"
 
 namespace platform {
 
 namespace {
 
+// A long-lived prefix's system.reg grows to tens of megabytes; no registry
+// file comes near this.
+constexpr std::uint64_t kMaxRegistrySize = std::uint64_t{256} << 20;
+
 // Where a value is looked for: the registry file of its root key, the keys
-// to look in, in order, and the value's name ("" for the key's default value).
+// to look in, in order, the key's names as given, and the value's name (""
+// for the key's default value).
 struct ValueAddress {
   std::string file;
   std::vector<std::string> keys;
-  std::string lastKeyName;
+  std::vector<std::string> keyNames;
   std::string valueName;
 };
 
@@ -28,8 +34,10 @@ std::optional<ValueAddress> Address(const std::string& path) {
   const std::optional<RegistryPath> parsed = ParseRegistryPath(path);
   if (!parsed) return std::nullopt;
   const bool machine = parsed->root == RegistryRoot::LocalMachine;
-  ValueAddress address{CurrentEnvironment().prefix + (machine ? "/system.reg" : "/user.reg"), {},
-                       parsed->keyNames.back(), parsed->valueName};
+  ValueAddress address{CurrentEnvironment().prefix + (machine ? "/system.reg" : "/user.reg"),
+                       {},
+                       parsed->keyNames,
+                       parsed->valueName};
   // A 32-bit program on 64-bit Windows sees HKLM\Software through Wow6432Node.
   const std::vector<std::string>& names = parsed->keyNames;
   if (machine && EqualNoCase(names[0], "Software") &&
@@ -40,33 +48,20 @@ std::optional<ValueAddress> Address(const std::string& path) {
   return address;
 }
 
-// A first look that spares parsing a file without the key, as most prefixes
-// are for the game's keys: the key's last name must be in the file. A name
-// that the file would write escaped is not looked for.
-bool MayHoldKey(std::string_view text, const std::string& name) {
-  if (!std::all_of(name.begin(), name.end(), [](char c) {
-        return c >= ' ' && c <= '~' && c != '\\' && c != '"' && c != '[' && c != ']';
-      })) {
-    return true;
-  }
-  const auto hash = [](char c) { return static_cast<std::size_t>(LowerAscii(c)); };
-  const auto equal = [](char a, char b) { return LowerAscii(a) == LowerAscii(b); };
-  return std::search(text.begin(), text.end(),
-                     std::boyer_moore_horspool_searcher(name.begin(), name.end(), hash, equal)) !=
-         text.end();
-}
-
 }  // namespace
 
-// One pass over the file. The value comes from the first key in the
+// One pass over the file, which decodes only the headers that may be the
+// key's (most files the search meets hold none). The value comes from the first key in the
 // address's order that exists, as a view of the registry is chosen per key:
 // when the 32-bit view holds the key, a value it lacks is not looked for in
 // the 64-bit key of the same name.
 std::string ReadRegistryText(const std::string& path) {
   std::optional<ValueAddress> address = Address(path);
+  KeyHeaderSearch header;
+  if (address) header.Add(address->keyNames);
   std::string bytes;
-  if (!address || ReadWholeFile(address->file, bytes) != ReadStatus::Ok ||
-      !MayHoldKey(bytes, address->lastKeyName)) {
+  if (!address || ReadWholeFile(address->file, bytes, kMaxRegistrySize) != ReadStatus::Ok ||
+      !header.MayBeIn(bytes)) {
     return "";
   }
   const std::string_view text = bytes;
@@ -78,6 +73,10 @@ std::string ReadRegistryText(const std::string& path) {
     const LineSpan span = LineAt(text, pos);
     const std::string_view line = text.substr(span.start, span.contentEnd - span.start);
     pos = span.end;
+    if (line.starts_with('[') && !header.MayBeIn(line)) {
+      keyIndex = noKey;
+      continue;
+    }
     if (std::optional<std::string> key = KeyOfLine(line)) {
       keyIndex = noKey;
       for (std::size_t i = 0; i < address->keys.size(); ++i) {
@@ -95,6 +94,17 @@ std::string ReadRegistryText(const std::string& path) {
     if (present[i]) return found[i].value_or("");
   }
   return "";
+}
+
+bool RegistryMayHoldAnyKey(const std::vector<std::string>& paths) {
+  std::map<std::string, KeyHeaderSearch> searches;  // by registry file
+  for (const std::string& path : paths) {
+    if (const std::optional<ValueAddress> address = Address(path)) {
+      searches[address->file].Add(address->keyNames);
+    }
+  }
+  return std::any_of(searches.begin(), searches.end(),
+                     [](const auto& search) { return search.second.MayBeInFile(search.first); });
 }
 
 }  // namespace platform

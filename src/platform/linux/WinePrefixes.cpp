@@ -1,147 +1,193 @@
 #include "platform/WinePrefixes.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <set>
 
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
+#include "platform/linux/LauncherFiles.h"
+#include "platform/linux/PrefixList.h"
+#include "platform/linux/SteamVdf.h"
 
 namespace platform {
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// The entries of a folder, sorted; none when it cannot be listed.
-std::vector<std::string> Entries(const std::string& folder) {
-  std::vector<std::string> entries;
-  std::error_code error;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    entries.push_back(it->path().string());
-  }
-  std::sort(entries.begin(), entries.end());
-  return entries;
-}
-
-std::string Canonical(const std::string& folder) {
-  std::unique_ptr<char, void (*)(void*)> real(realpath(folder.c_str(), nullptr), std::free);
-  return real ? std::string(real.get()) : std::string();
-}
-
-// The values of a key in a launcher's configuration, one per line that
-// starts with it: "prefix: /path" (Lutris' YAML), "winePrefix": "/path",
-// (Heroic's JSON), "path"  "/path" (Steam's VDF). Quotes, a trailing comma
-// and escaped backslashes are undone, and "~/" stands for the home folder.
-std::vector<std::string> Values(const std::string& file, const std::string& key,
-                                const std::string& home) {
-  std::vector<std::string> values;
-  std::string text;
-  if (ReadWholeFile(file, text) != ReadStatus::Ok) return values;
-  for (std::size_t pos = 0; pos < text.size();) {
-    const LineSpan span = LineAt(text, pos);
-    pos = span.end;
-    std::string_view line =
-        TrimBlanks(std::string_view(text).substr(span.start, span.contentEnd - span.start));
-    if (line.starts_with('"')) line.remove_prefix(1);
-    if (!line.starts_with(key)) continue;
-    line.remove_prefix(key.size());
-    if (line.starts_with('"')) line.remove_prefix(1);
-    if (line.empty() || !(IsBlank(line[0]) || line[0] == ':')) continue;
-    line = TrimBlanks(line.substr(1));  // past the blank or the colon
-    if (line.ends_with(',')) line.remove_suffix(1);
-    if (line.size() >= 2 && (line[0] == '"' || line[0] == '\'') && line.back() == line[0]) {
-      line = line.substr(1, line.size() - 2);
-    }
-    std::string value;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-      if (line[i] == '\\' && i + 1 < line.size() && line[i + 1] == '\\') ++i;
-      value += line[i];
-    }
-    if (value.starts_with("~/")) value = home + value.substr(1);
-    if (value.starts_with('/')) values.push_back(value);
-  }
-  return values;
-}
-
-// Collects prefixes in order, each folder once; a folder without system.reg
-// is no prefix (a launcher's folder for something else, or one not set up).
-class PrefixList {
- public:
-  void Add(const std::string& launcher, const std::string& folder) {
-    const std::string real = Canonical(folder);
-    struct stat status;
-    if (real.empty() || stat((real + "/system.reg").c_str(), &status) != 0 ||
-        !S_ISREG(status.st_mode) || !seen_.insert(real).second) {
-      return;
-    }
-    prefixes_.push_back({launcher, folder});
-  }
-
-  void AddEach(const std::string& launcher, const std::string& parent,
-               const std::string& below = "") {
-    for (const std::string& folder : Entries(parent)) Add(launcher, folder + below);
-  }
-
-  // The prefixes named by a key in each configuration file of the folder.
-  void AddConfigured(const std::string& launcher, const std::string& folder, const std::string& key,
-                     const std::string& home) {
-    for (const std::string& file : Entries(folder)) {
-      for (const std::string& prefix : Values(file, key, home)) Add(launcher, prefix);
-    }
-  }
-
-  std::vector<WinePrefix> Take() { return std::move(prefixes_); }
-
- private:
-  std::set<std::string> seen_;
-  std::vector<WinePrefix> prefixes_;
+// Where one install of a launcher keeps its files: natively in the user's
+// XDG folders; as a Flatpak in folders of its own under ~/.var/app/ID, which
+// is also what "~/" in its files may stand for.
+struct LauncherFolders {
+  std::string config;
+  std::string data;
+  std::vector<std::string> homes;  // what "~" in its files stands for
 };
 
-// Steam's libraries: each Steam folder, and the libraries its
-// libraryfolders.vdf lists, each once.
-std::vector<std::string> SteamLibraries(const std::string& home) {
+std::vector<LauncherFolders> Installs(const UserFolders& user, const std::string& flatpakId) {
+  const std::string app = user.home + "/.var/app/" + flatpakId;
+  return {{user.config, user.data, {user.home}},
+          {app + "/config", app + "/data", {app, user.home}}};
+}
+
+// Lutris' own rule for a game whose configuration names no prefix: the
+// nearest folder above the executable that holds system.reg.
+std::string PrefixAbove(const std::string& executable) {
+  for (std::size_t slash = executable.rfind('/'); slash != 0 && slash != std::string::npos;
+       slash = executable.rfind('/', slash - 1)) {
+    const std::string folder = executable.substr(0, slash);
+    if (FileExists(folder + "/system.reg")) return folder;
+  }
+  return "";
+}
+
+void AddLutris(PrefixList& list, const UserFolders& user) {
+  for (const LauncherFolders& lutris : Installs(user, "net.lutris.Lutris")) {
+    for (const std::string& games :
+         {lutris.config + "/lutris/games", lutris.data + "/lutris/games"}) {
+      for (const std::string& file : Entries(games)) {
+        const std::string prefix = YamlText(file, {"game", "prefix"});
+        if (!prefix.empty()) {
+          list.AddConfigured("Lutris", prefix, lutris.homes);
+          continue;
+        }
+        for (const std::string& exe : Expanded(YamlText(file, {"game", "exe"}), lutris.homes)) {
+          list.Add("Lutris", PrefixAbove(exe));
+        }
+      }
+    }
+  }
+  list.AddEach("Lutris", user.home + "/Games");
+}
+
+// The bottles of a folder: each folder in it, or the folder that its
+// placeholder.yml names (a bottle made with a custom path).
+void AddBottlesIn(PrefixList& list, const std::string& folder,
+                  const std::vector<std::string>& homes) {
+  for (const std::string& bottle : Entries(folder)) {
+    list.Add("Bottles", bottle);
+    list.AddConfigured("Bottles", YamlText(bottle + "/placeholder.yml", {"Path"}), homes);
+  }
+}
+
+void AddBottles(PrefixList& list, const UserFolders& user) {
+  for (const LauncherFolders& bottles : Installs(user, "com.usebottles.bottles")) {
+    AddBottlesIn(list, bottles.data + "/bottles/bottles", bottles.homes);
+    const std::string moved = YamlText(bottles.data + "/bottles/data.yml", {"custom_bottles_path"});
+    for (const std::string& folder : Expanded(moved, bottles.homes)) {
+      AddBottlesIn(list, folder, bottles.homes);
+    }
+  }
+}
+
+void AddHeroic(PrefixList& list, const UserFolders& user) {
+  for (const LauncherFolders& heroic : Installs(user, "com.heroicgameslauncher.hgl")) {
+    const std::string folder = heroic.config + "/heroic";
+    for (const std::string& file : Entries(folder + "/GamesConfig")) {
+      for (const std::string& prefix : JsonTexts(file, {"*", "winePrefix"})) {
+        list.AddConfigured("Heroic", prefix, heroic.homes);
+      }
+    }
+    // The default prefix serves the games whose configuration names none,
+    // each in a folder of its own below it.
+    for (const std::string& prefix :
+         JsonTexts(folder + "/config.json", {"defaultSettings", "winePrefix"})) {
+      for (const std::string& defaultPrefix : Expanded(prefix, heroic.homes)) {
+        list.Add("Heroic", defaultPrefix);
+        list.AddEach("Heroic", defaultPrefix);
+      }
+    }
+    for (const std::string& home : heroic.homes) {
+      list.AddEach("Heroic", home + "/Games/Heroic/Prefixes");
+      list.AddEach("Heroic", home + "/Games/Heroic/Prefixes/default");
+    }
+  }
+}
+
+void AddFaugus(PrefixList& list, const UserFolders& user) {
+  for (const LauncherFolders& faugus : Installs(user, "io.github.Faugus.faugus-launcher")) {
+    // Older versions kept games.json in the configuration folder.
+    for (const std::string& folder : {faugus.data, faugus.config}) {
+      for (const std::string& prefix :
+           JsonTexts(folder + "/faugus-launcher/games.json", {"*", "prefix"})) {
+        list.AddConfigured("Faugus", prefix, faugus.homes);
+      }
+    }
+    for (const std::string& home : faugus.homes) list.AddEach("Faugus", home + "/Faugus");
+  }
+}
+
+void AddMinigalaxy(PrefixList& list, const UserFolders& user) {
+  for (const LauncherFolders& minigalaxy : Installs(user, "io.github.sharkwouter.Minigalaxy")) {
+    std::vector<std::string> installDirs =
+        JsonTexts(minigalaxy.config + "/minigalaxy/config.json", {"install_dir"});
+    if (installDirs.empty()) installDirs.push_back("~/GOG Games");
+    for (const std::string& installDir : installDirs) {
+      for (const std::string& games : Expanded(installDir, minigalaxy.homes)) {
+        list.AddEach("Minigalaxy", games, "/prefix");
+      }
+    }
+  }
+}
+
+// The libraries that a libraryfolders.vdf lists: the "path" of each
+// numbered block, or in older files the numbered values themselves.
+std::vector<std::string> ListedLibraries(const std::string& file) {
   std::vector<std::string> libraries;
-  std::set<std::string> seen;
-  const auto add = [&](const std::string& library) {
-    const std::string real = Canonical(library);
-    if (!real.empty() && seen.insert(real).second) libraries.push_back(library);
-  };
-  for (const char* steam : {"/.local/share/Steam", "/.steam/steam",
-                            "/.var/app/com.valvesoftware.Steam/.local/share/Steam"}) {
-    add(home + steam);
-    for (const std::string& library :
-         Values(home + steam + "/steamapps/libraryfolders.vdf", "path", home)) {
-      add(library);
+  std::string text;
+  if (ReadWholeFile(file, text) != ReadStatus::Ok) return libraries;
+  const std::optional<std::vector<VdfEntry>> entries = ParseVdf(text);
+  for (const VdfEntry& top : entries.value_or(std::vector<VdfEntry>{})) {
+    if (!EqualNoCase(top.key, "libraryfolders")) continue;
+    for (const VdfEntry& library : top.entries) {
+      if (std::all_of(library.key.begin(), library.key.end(),
+                      [](char c) { return c >= '0' && c <= '9'; })) {
+        libraries.push_back(library.value);
+      }
+      for (const VdfEntry& entry : library.entries) {
+        if (EqualNoCase(entry.key, "path")) libraries.push_back(entry.value);
+      }
     }
   }
   return libraries;
 }
 
+// Each of Steam's folders (native, Flatpak, Snap) is a library, and names
+// the others; each library is looked at once.
+void AddSteam(PrefixList& list, const UserFolders& user) {
+  const std::string& home = user.home;
+  std::set<std::string> seen;
+  for (const std::string& steam :
+       {user.data + "/Steam", home + "/.local/share/Steam", home + "/.steam/steam",
+        home + "/.steam/root", home + "/.steam/debian-installation",
+        home + "/.var/app/com.valvesoftware.Steam/.local/share/Steam",
+        home + "/snap/steam/common/.local/share/Steam", home + "/snap/steam/common/.steam/steam"}) {
+    std::vector<std::string> libraries = {steam};
+    for (const char* listing : {"/steamapps/libraryfolders.vdf", "/config/libraryfolders.vdf"}) {
+      const std::vector<std::string> listed = ListedLibraries(steam + listing);
+      libraries.insert(libraries.end(), listed.begin(), listed.end());
+    }
+    for (const std::string& library : libraries) {
+      const std::string real = Canonical(library);
+      if (!real.empty() && seen.insert(real).second) {
+        list.AddEach("Steam", library + "/steamapps/compatdata");
+      }
+    }
+  }
+}
+
 }  // namespace
 
-std::vector<WinePrefix> LauncherPrefixes(const std::string& home) {
+std::vector<WinePrefix> LauncherPrefixes(const UserFolders& user) {
   PrefixList list;
-  list.Add("Wine", home + "/.wine");
-  for (const char* games : {"/.config/lutris/games", "/.local/share/lutris/games",
-                            "/.var/app/net.lutris.Lutris/config/lutris/games",
-                            "/.var/app/net.lutris.Lutris/data/lutris/games"}) {
-    list.AddConfigured("Lutris", home + games, "prefix", home);
-  }
-  list.AddEach("Lutris", home + "/Games");
-  list.AddEach("Bottles", home + "/.local/share/bottles/bottles");
-  list.AddEach("Bottles", home + "/.var/app/com.usebottles.bottles/data/bottles/bottles");
-  list.AddEach("Heroic", home + "/Games/Heroic/Prefixes");
-  list.AddConfigured("Heroic", home + "/.config/heroic/GamesConfig", "winePrefix", home);
-  list.AddEach("PlayOnLinux", home + "/.PlayOnLinux/wineprefix");
-  list.AddEach("CrossOver", home + "/.cxoffice");
-  for (const std::string& library : SteamLibraries(home)) {
-    list.AddEach("Steam", library + "/steamapps/compatdata", "/pfx");
-  }
+  list.Add("Wine", user.home + "/.wine");
+  AddLutris(list, user);
+  AddBottles(list, user);
+  AddHeroic(list, user);
+  AddFaugus(list, user);
+  AddMinigalaxy(list, user);
+  list.AddEach("umu", user.home + "/Games/umu");
+  list.AddEach("PlayOnLinux", user.home + "/.PlayOnLinux/wineprefix");
+  list.AddEach("CrossOver", user.home + "/.cxoffice");
+  AddSteam(list, user);
   return list.Take();
 }
 

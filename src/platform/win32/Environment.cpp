@@ -8,6 +8,8 @@ std::string HomeFolder() {
   return EnvironmentVariable("HOMEDRIVE") + EnvironmentVariable("HOMEPATH");
 }
 
+UserFolders CurrentUserFolders() { return {HomeFolder(), "", ""}; }
+
 // Windows programs see the system itself, never a prefix.
 std::string DefaultPrefix() { return ""; }
 

@@ -3,6 +3,6 @@
 namespace platform {
 
 // The registry and the drives are the system's own.
-std::vector<WinePrefix> LauncherPrefixes(const std::string&) { return {}; }
+std::vector<WinePrefix> LauncherPrefixes(const UserFolders&) { return {}; }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 // kvpm run as a launcher runs it: a copy of the program beside the fake
-// installation's kvpm.ini, the prefix from WINEPREFIX, and no display.
+// installation's kvpm.ini, the prefix from WINEPREFIX, a home folder of the
+// test's own, and no display.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -7,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/linux/KeyHeaderSearch.h"
 #include "playlistfiles/PlaylistReader.h"
 #include "support/Program.h"
 
@@ -18,15 +20,22 @@ class CommandLineTest : public Program {
   // The exit status, standard output and standard error, joined by "|".
   std::string Run(const std::string& arguments) {
     const std::string out = prefix.Root() + "/out", err = prefix.Root() + "/err";
-    const std::string env = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM WINEPREFIX='";
+    const std::string env =
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_CONFIG_HOME "
+        "-u XDG_DATA_HOME HOME='" +
+        home + "' WINEPREFIX='";
+    std::filesystem::copy_file(KVPM_PROGRAM, programFolder + "/kvpm",
+                               std::filesystem::copy_options::skip_existing);
     const int status = std::system(("cd '" + programFolder + "' && " + env + prefix.Root() +
-                                    "' ./kvpm " + arguments + " >" + out + " 2>" + err).c_str());
+                                    "' ./kvpm " + arguments + " >" + out + " 2>" + err)
+                                       .c_str());
     return std::to_string(WEXITSTATUS(status)) + "|" + ReadBytes(out) + "|" + ReadBytes(err);
   }
+
+  std::string home = prefix.Root() + "/home";
 };
 
 TEST_F(CommandLineTest, ActivatesAndDeactivatesAsTheFileMenuDoesAndSaysHowItWent) {
-  std::filesystem::copy_file(KVPM_PROGRAM, programFolder + "/kvpm");
   const std::string playlist = programFolder + "/rock.kvl", theme = Game("thememd.ini");
   WriteBytes(playlist, "[Themes]\r\n160=x\r\n214=x\r\n[KVPMINTR]\r\nOption=0");  // 160: Quillan's
   Start();
@@ -45,11 +54,35 @@ TEST_F(CommandLineTest, ActivatesAndDeactivatesAsTheFileMenuDoesAndSaysHowItWent
             "1||Harrowgate is not installed! Please install Harrowgate.\n"},
            {"--deactivate --activate x",
             "2||--activate and --deactivate cannot be given together."},
+           {"--list-prefixes --deactivate",
+            "2||--list-prefixes cannot be given with --activate or --deactivate."},
            {"--bogus", "2||Unknown option 'bogus'."},
            {"x", "2||Unexpected argument: x"}}) {
     EXPECT_EQ(Run(arguments).substr(0, result.size()), result);
   }
   EXPECT_EQ(Run("--version"), "0|KV Playlist Manager 2.0\n|");
+}
+
+TEST_F(CommandLineTest, ListsThePrefixesFoundWithTheGameFolderEachNames) {
+  FakePrefix anthology, none;
+  for (const auto& [name, text] : {std::pair{"hg_folder", "C:\\HG"}, {"kv_folder", "D:\\KV"}}) {
+    anthology.SetValue("software\\morvane\\morvane games\\velmora anthology", name, text);
+  }
+  // The game's keys behind 20 MB of others, as in a long-lived prefix, the
+  // first one's header cut where a chunk of the quick look ends.
+  std::string keys = ReadBytes(prefix.Root() + "/system.reg"), filler = "[F] 1\n@=\"\"\n";
+  const std::size_t at = keys.find("\n[") + 1, cut = 80 * platform::kRegistryChunk + 5;
+  filler.insert(filler.size() - 2, cut - keys.find(']', at) - filler.size(), 'x');
+  WriteBytes(prefix.Root() + "/system.reg", keys.insert(at, filler));
+  std::filesystem::create_directories(home + "/Games");
+  for (const auto& [link, target] : {std::pair{"/.wine", prefix.Root()},
+                                     {"/Games/anthology", anthology.Root()},
+                                     {"/Games/none", none.Root()}}) {
+    std::filesystem::create_directory_symlink(target, home + link);
+  }
+  EXPECT_EQ(Run("--list-prefixes"), "0|Wine\t" + home + "/.wine\t" + kGameFolder + "\nLutris\t" +
+                                        home + "/Games/anthology\tD:\\KV\nLutris\t" + home +
+                                        "/Games/none\t\n|");
 }
 
 }  // namespace

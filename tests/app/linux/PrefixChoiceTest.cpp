@@ -74,10 +74,12 @@ TEST_F(PrefixChoiceTest, TheChoiceAmongSeveralIsRememberedWhileItHoldsTheGame) {
   EXPECT_EQ(Start({}), StartupOutcome::ShowWindow);  // nothing asked
   EXPECT_TRUE(offers.empty());
   EXPECT_EQ(InForce(), home + "/.local/share/bottles/bottles/Classic");
-  // Gone from there: the only prefix left with the game is taken without asking.
+  // Gone from there: the only prefix left with the game is taken without
+  // asking, and not remembered.
   std::filesystem::remove(home + "/.local/share/bottles/bottles/Classic");
   EXPECT_EQ(Start({}), StartupOutcome::ShowWindow);
   EXPECT_EQ(InForce(), home + "/Games/rts");
+  EXPECT_EQ(ReadBytes(program + "/kvpm.ini"), settings);
 }
 
 TEST_F(PrefixChoiceTest, ANamedPrefixIsTakenAndACancelledChoiceEndsTheProgram) {

@@ -56,7 +56,8 @@ TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
   std::string reg = ReadBytes(sample) + "\n[Software\\\\E] 1\n";
   int n = 0;
   for (const auto& [data, text] : written) reg += "\"" + std::to_string(n++) + "\"=" + data + "\n";
-  WriteBytes(sample, reg + "\"\\x00e9\"=\"named\"\n[software\\\\e] 3\r\n@=\"again\"\r\n\"0\"=\"\"");
+  WriteBytes(sample, reg + "\"\\x00e9\"=\"named\"\n[Software\\\\Caf\\x00e9] 4\n@=\"caf\"\n"
+                          "[software\\\\e] 3\r\n@=\"again\"\r\n\"0\"=\"\"");
   WriteBytes(At("user.reg"),
              "[Software\\\\Wow6432Node\\\\W] 1\n\"d:\"=\"-\"\n[Software\\\\W] 1\n\"d:\"=\"cd\"");
   for (const auto& [path, text] : real) EXPECT_EQ(ReadRegistryText(path), text) << path;
@@ -66,6 +67,7 @@ TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
   }
   EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\\xc3\xa9"), "named");
   EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\"), "again");
+  EXPECT_EQ(ReadRegistryText("HKLM\\Software\\Caf\xc3\xa9\\"), "caf");  // a key name Wine escapes
   EXPECT_EQ(ReadRegistryText("HKEY_CURRENT_USER\\Software\\W\\D:"), "cd");
   EXPECT_EQ(ReadRegistryText("HKLM\\Software\\W\\d:"), "");
 }
@@ -143,21 +145,23 @@ TEST_F(WinePrefixTest, LinksAreFollowedAndAReplacedFileKeepsItsPermissionBits) {
 }
 
 TEST_F(WinePrefixTest, ThePrefixAndTheSettingsFolderFollowWineAndXdg) {
-  const char* const names[] = {"HOME", "WINEPREFIX", "XDG_CONFIG_HOME"};
+  const char* const names[] = {"HOME", "WINEPREFIX", "XDG_CONFIG_HOME", "XDG_DATA_HOME"};
   const std::string user = getpwuid(getuid())->pw_dir;  // the home without $HOME
-  std::string old[3];
-  for (int i = 0; i < 3; ++i) old[i] = platform::EnvironmentVariable(names[i]);
-  struct Case { const char* values[3]; std::string prefix, settings; };
+  std::string old[4];
+  for (int i = 0; i < 4; ++i) old[i] = platform::EnvironmentVariable(names[i]);
+  struct Case { const char* values[4]; std::string prefix, settings, data; };
   const Case cases[] = {
-      {{"/home/a", "/games/prefix", "/cfg"}, "/games/prefix", "/cfg/kvpm"},
-      {{"/home/a", "", "relative"}, "/home/a/.wine", "/home/a/.config/kvpm"},
-      {{nullptr, nullptr, nullptr}, user + "/.wine", user + "/.config/kvpm"}};
+      {{"/home/a", "/games/prefix", "/cfg", "/d"}, "/games/prefix", "/cfg/kvpm", "/d"},
+      {{"/home/a", "", "relative", "d"}, "/home/a/.wine", "/home/a/.config/kvpm",
+       "/home/a/.local/share"},
+      {{}, user + "/.wine", user + "/.config/kvpm", user + "/.local/share"}};
   for (const Case& c : cases) {
-    for (int i = 0; i < 3; ++i) c.values[i] ? setenv(names[i], c.values[i], 1) : unsetenv(names[i]);
+    for (int i = 0; i < 4; ++i) c.values[i] ? setenv(names[i], c.values[i], 1) : unsetenv(names[i]);
     EXPECT_EQ(platform::DefaultPrefix(), c.prefix);
     EXPECT_EQ(platform::UserConfigFolder(), c.settings);
+    EXPECT_EQ(platform::CurrentUserFolders().data, c.data);
   }
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < 4; ++i)
     old[i].empty() ? unsetenv(names[i]) : setenv(names[i], old[i].c_str(), 1);
 }
 
