@@ -395,7 +395,8 @@ TEST_F(MainWindowTest, MessagesFileDialogsAndTheWaitWindowOfTheProgram) {
   const struct { std::string folder; bool save; std::string start, file = ""; } cases[] = {
       {playlists, false, playlists}, {playlists, true, playlists}, {"", false, documents},
       {"/proc/self", false, "/proc/self"}, {"/proc/self", true, documents}, {"", true, documents},
-      {home + "/gone", false, documents}, {playlists, true, playlists, "/proc/self/rock.kvl"}};
+      {home + "/gone", false, documents}, {playlists, true, playlists, "/proc/self/rock.kvl"},
+      {"", true, playlists, playlists + "/rock.kvl"}};
   for (const auto& c : cases) {
     answers = {[&c](QWidget* open) {
       EXPECT_EQ(qobject_cast<QFileDialog*>(open)->directory().path().toStdString(), c.start);
