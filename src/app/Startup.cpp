@@ -97,7 +97,7 @@ StartupOutcome InitialiseMainWindow(MainState& state, const std::string& program
   ReadActiveThemeFile(state);
   ReadGameAudioSwitches(state);
   state.controls.lstTracks.currentIndex = -1;
-  state.dialogSave.initialFolder = state.programFolder;
+  state.dialogSave.initialFolder = ProgramDialogFolder(state.programFolder);
   return FirstStart(state) ? StartupOutcome::ShowWindowAndAbout : StartupOutcome::ShowWindow;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
 #include "playlistfiles/PlaylistReader.h"
+#include "settings/Settings.h"
 #include "util/IniFile.h"
 #include "util/TovrikStandardFunctions.h"
 
@@ -58,7 +59,8 @@ void LoadRecentFiles(MainState& state) {
   RefreshRecentMenu(state);
   std::string name, folder;
   tsf::SplitPath(state.recentFiles[1], name, folder);
-  state.dialogOpen.initialFolder = folder.empty() ? state.programFolder : folder;
+  state.dialogOpen.initialFolder =
+      folder.empty() ? ProgramDialogFolder(state.programFolder) : folder;
 }
 
 void SaveRecentFiles(const MainState& state) {
