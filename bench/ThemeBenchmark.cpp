@@ -75,7 +75,9 @@ BENCHMARK(WriteThemeFileOfFullPlaylist)->Unit(benchmark::kMicrosecond);
 void ActivateFullPlaylist(benchmark::State& bench) {
   FullPlaylistInGameFolder game;
   for (auto _ : bench) {
-    if (!kvpm::ActivatePlaylist(game.state)) bench.SkipWithError("not activated");
+    if (kvpm::ActivatePlaylist(game.state) == kvpm::Activation::Failed) {
+      bench.SkipWithError("not activated");
+    }
   }
 }
 BENCHMARK(ActivateFullPlaylist)->Unit(benchmark::kMicrosecond);

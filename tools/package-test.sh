@@ -2,9 +2,10 @@
 # Builds the Debian package in the build folder given (the target package)
 # and installs it into a scratch root with dpkg-deb -x: the program, its
 # desktop entry, its icons and its AppStream metadata must be where desktops
-# and software centres look for them, both files must validate, the
-# package must depend on the libraries the program links, and the installed
-# program must run.
+# and software centres look for them, both files must validate without a
+# hint, the package must depend on the libraries the program links, and the
+# installed program must run, as root when it can (whom no permission bit
+# stops), without writing anything under the installation prefix.
 #
 #   tools/package-test.sh build
 set -eu
@@ -18,8 +19,12 @@ fi
 cmake --build "$build" --target package
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
 deb="$build/kvpm_${version}_$(dpkg --print-architecture).deb"
-root=$(mktemp -d "${TMPDIR:-/tmp}/kvpm-package.XXXXXX")
-trap 'rm -rf "$root"' EXIT INT TERM
+# The installed program runs as root when it can: no permission bit stops root.
+runner=""
+if [ "$(id -u)" != 0 ] && sudo -n true 2>/dev/null; then runner="sudo -n"; fi
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/kvpm-package.XXXXXX")
+trap '$runner rm -rf "$scratch"' EXIT INT TERM
+root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 
 failed=0
@@ -37,8 +42,10 @@ for file in usr/bin/kvpm usr/share/applications/kvpm.desktop \
 done
 [ -x "$root/usr/bin/kvpm" ] || fail "usr/bin/kvpm is not executable"
 
-desktop-file-validate "$root/usr/share/applications/kvpm.desktop" ||
+# A hint (two main categories: the program twice in the menus) fails too.
+hints=$(desktop-file-validate "$root/usr/share/applications/kvpm.desktop" 2>&1) ||
   fail "the desktop entry does not validate"
+[ -z "$hints" ] || fail "desktop-file-validate: $hints"
 appstreamcli validate --no-net "$root/usr/share/metainfo/kvpm.metainfo.xml" ||
   fail "the AppStream metadata does not validate"
 grep -q '<launchable type="desktop-id">kvpm.desktop</launchable>' \
@@ -56,5 +63,16 @@ done
 version=$("$root/usr/bin/kvpm" --version 2>&1) || fail "the installed program does not run"
 echo "$version" | grep -q "KV Playlist Manager" || fail "kvpm --version says: $version"
 
+# Its settings go to the user's configuration folder, whoever runs it.
+"$(dirname "$0")/make-demo-prefix.sh" "$scratch/prefix"
+touch "$scratch/before"
+$runner env HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" WINEPREFIX="$scratch/prefix" \
+  "$root/usr/bin/kvpm" --deactivate >"$scratch/out" 2>&1 ||
+  fail "kvpm --deactivate failed: $(cat "$scratch/out")"
+written=$(find "$root" -newer "$scratch/before")
+[ -z "$written" ] || fail "the installed program wrote under its prefix: $written"
+[ -f "$scratch/config/kvpm/kvpm.ini" ] || fail "no kvpm.ini in \$XDG_CONFIG_HOME/kvpm"
+
 [ "$failed" -eq 0 ] || exit 1
-echo "Package $(basename "$deb"): program, desktop entry, icons and metadata in place ($depends)"
+echo "Package $(basename "$deb"): program, desktop entry, icons and metadata in place ($depends);"
+echo "run by $(${runner:-env} id -un), the installed program wrote nothing under its prefix"

@@ -2,7 +2,10 @@
 // The command line's work without a window, for launchers and scripts:
 // activating a playlist file and deactivating, exactly as the File menu's
 // items do. Every message the window would show goes to standard error, the
-// result line to standard output; the result is the exit status.
+// result line to standard output; the result is the exit status: done (the
+// playlist active, even when the game's audio settings could not be updated,
+// which the result line says; the theme file gone, or none there), failed
+// (nothing changed), or a wrong option.
 
 #include <string>
 

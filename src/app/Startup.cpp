@@ -86,7 +86,7 @@ StartupOutcome InitialiseMainWindow(MainState& state, const std::string& program
   ReadActiveThemeFile(state);
   ReadGameAudioSwitches(state);
   state.controls.currentRow = -1;
-  state.dialogSave.initialFolder = state.programFolder;
+  state.dialogSave.initialFolder = ProgramDialogFolder(state.programFolder);
   return FirstStart(state) ? StartupOutcome::ShowWindowAndAbout : StartupOutcome::ShowWindow;
 }
 

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
+#include <vector>
 
 #include "app/AboutTexts.h"
 #include "app/CommandLine.h"
@@ -27,12 +28,50 @@ static void AttachParentConsole() {
 
 namespace {
 
+// Qt's own options for the window, which QApplication takes out of the
+// arguments, and the name of the value that follows each ("" for none; a
+// name ending in "=" holds its value). They go to the window only.
+struct WindowOption {
+  const char* name;
+  const char* value;
+
+  bool ValueFollows() const { return *value != '\0' && !QString(name).endsWith('='); }
+};
+constexpr WindowOption kWindowOptions[] = {
+    {"platform", "NAME"},         {"platformpluginpath", "DIR"}, {"platformtheme", "NAME"},
+    {"plugin", "NAME"},           {"display", "DISPLAY"},        {"name", "NAME"},
+    {"session", "ID"},            {"style", "STYLE"},            {"style=", "STYLE"},
+    {"stylesheet", "FILE"},       {"stylesheet=", "FILE"},       {"qwindowgeometry", "GEOMETRY"},
+    {"geometry", "GEOMETRY"},     {"qwindowtitle", "TITLE"},     {"title", "TITLE"},
+    {"qwindowicon", "FILE"},      {"icon", "FILE"},              {"reverse", ""},
+    {"widgetcount", ""}};
+
+// The name an argument gives with one dash or two, as Qt and the parser read
+// it; "" for an argument that is no option.
+QString OptionName(const QString& argument) {
+  if (!argument.startsWith('-')) return {};
+  return argument.mid(argument.startsWith("--") ? 2 : 1);
+}
+
+// The window option an argument names, or nullptr.
+const WindowOption* WindowOptionOf(const QString& argument) {
+  const QString name = OptionName(argument);
+  for (const WindowOption& option : kWindowOptions) {
+    const QString known = option.name;
+    if (known.endsWith('=') ? name.startsWith(known) && name.size() > known.size()
+                            : name == known) {
+      return &option;
+    }
+  }
+  return nullptr;
+}
+
 struct Options {
   Options() {
     parser.setApplicationDescription(
         "Chooses the music that Korvale plays. Without options it opens its window.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({activate, deactivate, prefix, listPrefixes});
+    parser.addOptions(own);
   }
 
   // "" when the arguments are fine.
@@ -50,21 +89,20 @@ struct Options {
     return {};
   }
 
-  // Qt's own options for the window (-style, -platform) are spelled with one
-  // dash; they are left to the window's program to take out.
-  bool OnlyQtOptionsUnknown(const QStringList& arguments) const {
-    const QStringList unknown = parser.unknownOptionNames();
-    for (const QString& name : unknown) {
-      for (const QString& argument : arguments) {
-        if (argument == "--" + name || argument.startsWith("--" + name + "=")) return false;
-      }
+  // True when the argument is one of the program's options followed by its
+  // value, which is then the program's whatever it looks like.
+  bool TakesValue(const QString& argument) const {
+    const QString name = OptionName(argument);
+    if (name.isEmpty() || name.contains('=')) return false;
+    for (const QCommandLineOption& option : own) {
+      if (option.names().contains(name)) return !option.valueName().isEmpty();
     }
-    return !unknown.isEmpty();
+    return false;
   }
 
   bool NeedsNoWindow() const {
     return parser.isSet(activate) || parser.isSet(deactivate) || parser.isSet(help) ||
-           parser.isSet(version) || parser.isSet(listPrefixes);
+           parser.isSet("help-all") || parser.isSet(version) || parser.isSet(listPrefixes);
   }
 
   std::string Path(const QCommandLineOption& option) const {
@@ -87,17 +125,55 @@ struct Options {
   QCommandLineOption listPrefixes{"list-prefixes",
                                   "Lists the Wine prefixes that the launchers keep, one a line: "
                                   "launcher, prefix and the game folder in it, tab-separated."};
+  // The program's own options, besides help and version.
+  const QList<QCommandLineOption> own = {activate, deactivate, prefix, listPrefixes};
 };
+
+// The arguments split in two: the program's own, its name first, for the
+// parser, and Qt's window options with their values, its name first, for
+// the window's QApplication.
+QStringList SplitArguments(const Options& options, int argc, char* argv[],
+                           std::vector<char*>& windowArguments) {
+  QStringList own = {QString::fromLocal8Bit(argv[0])};
+  windowArguments = {argv[0]};
+  for (int i = 1; i < argc; ++i) {
+    const QString argument = QString::fromLocal8Bit(argv[i]);
+    const WindowOption* option = WindowOptionOf(argument);
+    if (argument == "--") {
+      for (; i < argc; ++i) own << QString::fromLocal8Bit(argv[i]);
+    } else if (option != nullptr) {
+      windowArguments.push_back(argv[i]);
+      if (option->ValueFollows() && i + 1 < argc) windowArguments.push_back(argv[++i]);
+    } else {
+      own << argument;
+      if (options.TakesValue(argument) && i + 1 < argc) own << QString::fromLocal8Bit(argv[++i]);
+    }
+  }
+  return own;
+}
 
 int UsageFailure(Options& options, const QString& error) {
   std::fprintf(stderr, "%s\n\n%s", qPrintable(error), qPrintable(options.parser.helpText()));
   return kvpm::kExitUsage;
 }
 
+// The help, and with --help-all Qt's window options too.
+void PrintHelp(const Options& options) {
+  QString text = options.parser.helpText();
+  if (options.parser.isSet("help-all")) {
+    text += "\nQt's options for the window (with one dash):\n";
+    for (const WindowOption& option : kWindowOptions) {
+      const QString gap = option.ValueFollows() ? " " : "";
+      text += QString("  -") + option.name + gap + option.value + "\n";
+    }
+  }
+  std::fputs(qPrintable(text), stdout);
+}
+
 // The options that need no window: no display is needed for them.
 int RunWithoutWindow(Options& options) {
-  if (options.parser.isSet(options.help)) {
-    std::fputs(qPrintable(options.parser.helpText()), stdout);
+  if (options.parser.isSet(options.help) || options.parser.isSet("help-all")) {
+    PrintHelp(options);
     return kvpm::kExitDone;
   }
   if (options.parser.isSet(options.version)) {
@@ -126,21 +202,17 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(
       QString::fromStdString(versionLine.substr(versionLine.find(' ') + 1)));
   Options options;
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  QString error = options.UsageError(arguments);
-  const bool qtOptions = !error.isEmpty() && options.OnlyQtOptionsUnknown(arguments);
-  if (!qtOptions && (!error.isEmpty() || options.NeedsNoWindow())) {
+  std::vector<char*> windowArguments;
+  const QString error =
+      options.UsageError(SplitArguments(options, argc, argv, windowArguments));
+  if (!error.isEmpty() || options.NeedsNoWindow()) {
     QCoreApplication application(argc, argv);  // no display is needed
     return error.isEmpty() ? RunWithoutWindow(options) : UsageFailure(options, error);
   }
 
-  QApplication application(argc, argv);  // takes Qt's own options out
-  if (qtOptions) {
-    error = options.UsageError(QApplication::arguments());
-    if (!error.isEmpty()) return UsageFailure(options, error);
-    if (options.NeedsNoWindow()) return RunWithoutWindow(options);
-  }
+  int windowArgc = static_cast<int>(windowArguments.size());
+  windowArguments.push_back(nullptr);
+  QApplication application(windowArgc, windowArguments.data());
   Q_INIT_RESOURCE(kvpm);  // the icon, compiled into the Qt library
   QApplication::setDesktopFileName("kvpm");
   // Title bars and task bars show the icon small: decoding the 256-pixel one

@@ -11,7 +11,8 @@ std::string ExecutableFolder();
 // beside the program; %APPDATA%\kvpm on Windows.
 std::string UserConfigFolder();
 
-// True when a file can be created in the folder.
+// True when the user may create a file in the folder; nothing is written to
+// tell (on Windows: a folder, and the access check of the user's token).
 bool FolderWritable(const std::string& folder);
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 #include "playlistfiles/PlaylistReader.h"
 #include "state/ShowState.h"
+#include "settings/Settings.h"
 #include "util/IniFile.h"
 #include "util/TovrikStandardFunctions.h"
 
@@ -56,7 +57,8 @@ void LoadRecentFiles(MainState& state) {
   }
   std::string name, folder;
   tsf::SplitPath(files[1], name, folder);
-  state.dialogOpen.initialFolder = folder.empty() ? state.programFolder : folder;
+  state.dialogOpen.initialFolder =
+      folder.empty() ? ProgramDialogFolder(state.programFolder) : folder;
 }
 
 void SaveRecentFiles(const MainState& state) {

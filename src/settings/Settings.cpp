@@ -60,14 +60,26 @@ int ParseMaxRecentFiles(const std::string& text) {
   return static_cast<int>(number);
 }
 
+bool InstalledProgram(const std::string& programFolder) {
+  const std::filesystem::path folder(programFolder);
+  std::error_code error;
+  return folder.filename() == "bin" &&
+         std::filesystem::is_regular_file(
+             folder.parent_path() / "share" / "applications" / "kvpm.desktop", error);
+}
+
 std::string SettingsFilePath(const std::string& programFolder) {
-  if (platform::FolderWritable(programFolder)) {
+  if (!InstalledProgram(programFolder) && platform::FolderWritable(programFolder)) {
     return platform::PathInFolder(programFolder, "kvpm.ini");
   }
   const std::string folder = platform::UserConfigFolder();
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   return folder + "/kvpm.ini";
+}
+
+std::string ProgramDialogFolder(const std::string& programFolder) {
+  return InstalledProgram(programFolder) ? "" : programFolder;
 }
 
 void ReadSettings(Settings& settings, const std::string& programFolder) {

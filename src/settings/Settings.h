@@ -17,9 +17,19 @@ void ReadSettings(Settings& settings, const std::string& programFolder);
 // gives), which the program has always written; its users know the file so.
 void WriteDefaultSettings(const Settings& settings);
 
-// Where kvpm.ini lives: beside the program, or in the user's configuration
-// folder when the program's folder cannot be written (a system-wide install).
+// True for a program installed into a prefix as the package and `cmake
+// --install` lay it out: PREFIX/bin beside PREFIX/share/applications/kvpm.desktop.
+// A program run from its own folder (a build tree, an unpacked copy) is not.
+bool InstalledProgram(const std::string& programFolder);
+
+// Where kvpm.ini lives: beside a program run from its own folder, as long as
+// that can be written; else, and for an installed program whoever runs it,
+// in the user's configuration folder.
 std::string SettingsFilePath(const std::string& programFolder);
+
+// Where the file dialogs start when no file names a folder: the program's
+// folder, or "" (the user's documents) for an installed program.
+std::string ProgramDialogFolder(const std::string& programFolder);
 
 // The MaxRecentFiles rule: the number at the start of the text (blanks
 // ignored, none counts as 0), rounded half to even, clamped to 0..9.

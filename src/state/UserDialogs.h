@@ -20,6 +20,9 @@ struct FileDialogSetup {
   std::string title;
   std::string filter;            // "KVPM Playlist Files (*.kvl) | *.kvl"
   std::string defaultExtension;  // "kvl": added to a name typed without extension
+  // "": the user's documents folder. An open dialog starts in the folder
+  // when it exists, a save dialog when the user may write there; else in
+  // the user's documents folder.
   std::string initialFolder;
   std::string fileName;
 };

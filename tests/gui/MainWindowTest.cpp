@@ -16,15 +16,17 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <chrono>
 #include <deque>
 #include <filesystem>
 
 #include "gui/adapters/QtUserDialogs.h"
-#include "platform/ProgramFolder.h"
+#include "platform/Environment.h"
 #include "support/Program.h"
 
 namespace kvpm::test {
@@ -100,30 +102,46 @@ QWidget* TopLevel(const QString& name) {
   return nullptr;
 }
 
+// What a screen reader or voice control hears of a control.
+QString Heard(QWidget* control, QAccessible::Text text = QAccessible::Name) {
+  return QAccessible::queryAccessibleInterface(control)->text(text);
+}
+
 // A window's caption, then its texts top to bottom as "name: text"; each
-// label must have the room its text needs, wrapped or not.
+// label must have the room its text needs, wrapped or not. The accessible
+// name of a button, label or group starts with its text ("&" dropped), a
+// labelled list's with its label's; each control Tab reaches has a name.
 std::string Texts(const QWidget* window) {
   QList<QWidget*> widgets = window->findChildren<QWidget*>();
   std::stable_sort(widgets.begin(), widgets.end(), [window](QWidget* a, QWidget* b) {
     return a->mapTo(window, QPoint()).y() < b->mapTo(window, QPoint()).y();
   });
   QString texts = window->windowTitle();
-  for (const QWidget* widget : widgets) {
+  for (QWidget* widget : widgets) {
     const bool group = qobject_cast<const QGroupBox*>(widget) != nullptr;
     const QString text = widget->property(group ? "title" : "text").toString();
-    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    if (label != nullptr) {
       const QRect room = label->contentsRect();
       const QRect needed = label->fontMetrics().boundingRect(
           room, label->wordWrap() ? Qt::TextWordWrap : 0, text);
       EXPECT_TRUE(needed.width() <= room.width() && needed.height() <= room.height())
           << text.toStdString();
     }
+    QWidget* named = label != nullptr && label->buddy() != nullptr ? label->buddy() : widget;
+    const bool captioned = group || label != nullptr || qobject_cast<QAbstractButton*>(widget);
+    const QString shown = QString(text).replace(QRegularExpression("&(.)"), "\\1");
+    EXPECT_TRUE(!captioned || Heard(named).startsWith(shown)) << Heard(named).toStdString();
+    const bool reached = widget->focusPolicy() != Qt::NoFocus && widget->isVisible();
+    EXPECT_TRUE(!reached || !Heard(widget).isEmpty()) << widget->objectName().toStdString();
     if (!text.isEmpty()) texts += '\n' + widget->objectName() + ": " + text;
   }
   return texts.toStdString();
 }
 
+// The archive buttons' descriptions say what they do, or why they are disabled.
 TEST_F(MainWindowTest, ControlsShowTheirCaptionsAndShortcuts) {
+  std::filesystem::remove(prefix.Native(Game("ecachethemeHG.mix")));
   ASSERT_TRUE(Open());
   for (const auto& [name, shown] : std::initializer_list<std::pair<const char*, const char*>>{
            {"Frame3", "Intro / Main Menu Track: | No Intro Track | * Generic Mod Intro Tack | "
@@ -141,24 +159,16 @@ TEST_F(MainWindowTest, ControlsShowTheirCaptionsAndShortcuts) {
   EXPECT_EQ(Find<QGroupBox>("Frame1")->title().toStdString(), "Available Soundtracks");
   EXPECT_EQ(window->windowTitle().toStdString(), "New Playlist - KV Playlist Manager");
   EXPECT_EQ(Find<QCheckBox>("cboxSoundtrack_0")->text().toStdString(), "Velmora");
-  // Quillan's archive is missing; the archives are there and may not be deleted.
-  for (const char* name : {"cboxSoundtrack_1", "cmdHG", "cmdKV", "menu_disable"}) {
+  // Quillan's and Harrowgate's archives are missing; Korvale's may not be deleted.
+  for (const char* name : {"cboxSoundtrack_1", "cboxSoundtrack_7", "cmdKV", "menu_disable"}) {
     EXPECT_FALSE(Find<QObject>(name)->property("enabled").toBool()) << name;
   }
-  // A screen reader hears a name for every control the keyboard reaches; a
-  // disabled archive button says which setting keeps it so.
-  const auto heard = [](QWidget* control, QAccessible::Text text = QAccessible::Name) {
-    return QAccessible::queryAccessibleInterface(control)->text(text).toStdString();
-  };
-  for (QWidget* control : window->findChildren<QWidget*>()) {
-    const bool reached = control->focusPolicy() != Qt::NoFocus && control->isVisible();
-    EXPECT_TRUE(!reached || !heard(control).empty()) << control->objectName().toStdString();
-  }
-  EXPECT_EQ(heard(Find("lstTracks")) + " | " + heard(Find("optINTRO_3")) + " | " +
-                heard(Find("cmdKV")) + " | " + heard(Find("cmdHG"), QAccessible::Description),
-            "Individual Track Selection | Custom: \"Quarn [KV Intro Theme]\" | Copy the Korvale "
-            "soundtrack from its CD to the game folder | Deleting the Harrowgate soundtrack is "
-            "switched off: set AllowHGDeletion=yes in kvpm.ini to allow it.");
+  Texts(window.get());  // for its checks of each control's name
+  EXPECT_EQ((Heard(Find("optINTRO_3")) + " | " + Heard(Find("cmdHG"), QAccessible::Description) +
+             " | " + Heard(Find("cmdKV"), QAccessible::Description)).toStdString(),
+            "Custom: \"Quarn [KV Intro Theme]\" | Copy the Harrowgate soundtrack from its CD to "
+            "the game folder. | Deleting the Korvale soundtrack is switched off: set "
+            "AllowKVDeletion=yes in kvpm.ini to allow it.");
 }
 
 // One control of each kind: a box, a track, an option, a label, a switch,
@@ -201,7 +211,9 @@ TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
 // list Tab makes the first track current and Space toggles the current track
 // once, however long it is held; the menu key opens the track menu beside it
 // (960 twips, 64 pixels, right of the list's edge), marking the slot that
-// uses the track; dismissed, it changes nothing.
+// uses the track; dismissed, it changes nothing. Tab enters an option group
+// on its selected option and the arrow keys move within it, so that Space
+// never changes the choice by surprise.
 TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
   ASSERT_TRUE(Open(true));
   QTest::keyClick(Find("cboxSoundtrack_8"), Qt::Key_Return);
@@ -225,6 +237,17 @@ TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
              }};
   for (int opened = 0; opened < 2; ++opened) QTest::keyClick(list, Qt::Key_Menu);
   EXPECT_TRUE(answers.empty() && Find<QAbstractButton>("optINTRO_3")->isChecked());
+  QApplication::setActiveWindow(window.get());  // again, after the menus
+  list->setFocus();
+  std::string focused;
+  const Qt::Key tab = Qt::Key_Tab, back = Qt::Key_Backtab, up = Qt::Key_Up, space = Qt::Key_Space;
+  for (const Qt::Key key : {tab, tab, tab, tab, back, back, back, up, tab, back, space}) {
+    QTest::keyClick(window->focusWidget(), key);
+    focused += window->focusWidget()->objectName().toStdString() + " ";
+  }
+  EXPECT_EQ(focused, "optINTRO_3 optLOADING_1 optSCORE_1 cboxMusic optSCORE_1 optLOADING_1 "
+                     "optINTRO_3 optINTRO_2 optLOADING_1 optINTRO_2 optINTRO_2 ");
+  EXPECT_EQ(window->State().playlist.slot[Intro].option, 2);
 }
 
 // From the top, also in rows reused from as many tracks (Generic Mod, then Custom User: 50).
@@ -326,10 +349,12 @@ TEST_F(MainWindowTest, TheFaqWindowAnswersSixQuestionsUntilTheProgramEnds) {
 }
 
 // A message box shows the program's text as plain text under its title and
-// answers with the button clicked; an Open dialog that would start in a folder
-// nobody can write (here /proc/self) starts in one the user can write; the
-// prefix window answers with the row and box chosen, Escape with none; the wait
-// window replaces the main window during a copy: painted, with progress, unclosable.
+// answers with the button clicked; the prefix window answers with the row and
+// box chosen, Escape with none; the wait window replaces the main window
+// during a copy: painted, with progress, unclosable. A file dialog starts in
+// its folder (open: one that exists; save: one the user may write, which
+// /proc/self is not even for root), else in the documents folder, and writes
+// nothing to tell: the folder keeps its entries and its time.
 TEST_F(MainWindowTest, MessagesFileDialogsAndTheWaitWindowOfTheProgram) {
   QWidget mainWindow;
   mainWindow.show();
@@ -340,18 +365,13 @@ TEST_F(MainWindowTest, MessagesFileDialogsAndTheWaitWindowOfTheProgram) {
               "KV Playlist Manager|A <thememd.ini>\nB");
     EXPECT_TRUE(box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::NoIcon);
     box->button(QMessageBox::No)->click();
-  }, [](QWidget* open) {
-    const QString folder = qobject_cast<QFileDialog*>(open)->directory().absolutePath();
-    EXPECT_TRUE(platform::FolderWritable(folder.toStdString())) << folder.toStdString();
-    EXPECT_EQ(qobject_cast<QFileDialog*>(open)->acceptMode(), QFileDialog::AcceptOpen);
-    qobject_cast<QDialog*>(open)->reject();
   }, [](QWidget* open) {  // from the first prefix, remembered, to the second, not remembered
+    Texts(open);  // for its checks of each control's name
     QTest::keyClick(open->findChild<QWidget*>("lstPrefixes"), Qt::Key_Down);
     QTest::keyClick(open->findChild<QWidget*>("cboxRemember"), Qt::Key_Space);
     QTest::keyClick(open, Qt::Key_Return);
   }, [](QWidget* open) { QTest::keyClick(open, Qt::Key_Escape); }};
   EXPECT_EQ(dialogs.ShowMessage("A <thememd.ini>\r\nB", Buttons::YesNoCancel), AnswerNo);
-  EXPECT_FALSE(dialogs.ChooseFileToOpen({"Open", "", "kvl", "/proc/self", ""}));
   const std::vector<PrefixOffer> offers(3, {"Steam", "/pfx", "C:\\"});
   const std::optional<PrefixAnswer> chosen = dialogs.ChoosePrefix(offers);
   EXPECT_TRUE(chosen && chosen->index == 1 && !chosen->remember);
@@ -367,6 +387,28 @@ TEST_F(MainWindowTest, MessagesFileDialogsAndTheWaitWindowOfTheProgram) {
   EXPECT_TRUE(wait->isVisible());
   dialogs.HideWaitWindow();
   EXPECT_TRUE(!wait->isVisible() && mainWindow.isVisible());
+  const std::string home = prefix.Root() + "/home", oldHome = platform::EnvironmentVariable("HOME");
+  const std::string playlists = programFolder, documents = home + "/Documents";
+  std::filesystem::create_directories(documents);
+  setenv("HOME", home.c_str(), 1);
+  const auto time = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  std::filesystem::last_write_time(playlists, time);
+  const struct { std::string folder; bool save; std::string start, file = ""; } cases[] = {
+      {playlists, false, playlists}, {playlists, true, playlists}, {"", false, documents},
+      {"/proc/self", false, "/proc/self"}, {"/proc/self", true, documents}, {"", true, documents},
+      {home + "/gone", false, documents}, {playlists, true, playlists, "/proc/self/rock.kvl"},
+      {"", true, playlists, playlists + "/rock.kvl"}};
+  for (const auto& c : cases) {
+    answers = {[&c](QWidget* open) {
+      EXPECT_EQ(qobject_cast<QFileDialog*>(open)->directory().path().toStdString(), c.start);
+      qobject_cast<QDialog*>(open)->reject();
+    }};
+    const FileDialogSetup setup = {"Open", "", "kvl", c.folder, c.file};
+    EXPECT_FALSE(c.save ? dialogs.ChooseFileToSave(setup) : dialogs.ChooseFileToOpen(setup));
+  }
+  setenv("HOME", oldHome.c_str(), 1);
+  EXPECT_EQ(std::filesystem::last_write_time(playlists), time);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(playlists), {}), 1);  // kvpm.ini
 }
 
 TEST_F(MainWindowTest, WithoutTheGameTheProgramEndsBeforeItsWindowShows) {

@@ -93,7 +93,7 @@ TEST_F(ThemeFile, ActivationWritesTheGamesAudioKeysAndDeactivationDeletesTheFile
     state.playlist.music = c.music;
     state.playlist.shuffle = c.shuffle;
     dialogs.texts.clear();
-    EXPECT_TRUE(ActivatePlaylist(state));
+    EXPECT_EQ(ActivatePlaylist(state), Activation::Done);
     EXPECT_TRUE(ShowState(state).menu_disable.enabled);
     EXPECT_EQ(GameBytes("HGMD.INI"), c.before[0] ? settings(c.after) : "");
     EXPECT_EQ(dialogs.texts, (c.warned ? Texts{zeroVolume, activated} : Texts{activated}));
@@ -104,7 +104,7 @@ TEST_F(ThemeFile, ActivationWritesTheGamesAudioKeysAndDeactivationDeletesTheFile
   std::filesystem::permissions(theme, std::filesystem::perms::owner_read);
   prefix.CreateFile(Game("HGMD.INI"), settings(cases[1].before));
   dialogs.texts.clear();
-  EXPECT_FALSE(ActivatePlaylist(state));
+  EXPECT_EQ(ActivatePlaylist(state), Activation::Failed);
   EXPECT_EQ(GameBytes("HGMD.INI"), settings(cases[1].before));
   for (const bool undeletable : {true, false, false}) {  // the last time, nothing is left
     state.installation.themeFileExists = true;

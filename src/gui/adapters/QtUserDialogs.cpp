@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -58,11 +59,15 @@ QString QtFilter(const std::string& filter) {
                                                    : description + " (" + pattern + ")";
 }
 
-// A file dialog starts in a folder the user can write: one that cannot be
-// written, such as the program's folder after a system-wide install, gives
-// way to the user's documents folder, or else the home folder.
-QString StartFolder(const std::string& folder) {
-  if (platform::FolderWritable(folder)) return ToQt(platform::ResolvePath(folder));
+// An open dialog starts in the folder it is given, a save dialog only in one
+// the user may write (the program's folder after a system-wide install is
+// not); otherwise, and for "", the user's documents folder, or else home.
+// Telling writes nothing into the folder.
+QString StartFolder(const std::string& folder, bool save) {
+  const QString native = folder.empty() ? QString() : ToQt(platform::ResolvePath(folder));
+  if (save ? platform::FolderWritable(folder) : !native.isEmpty() && QDir(native).exists()) {
+    return native;
+  }
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
@@ -86,7 +91,7 @@ int QtUserDialogs::ShowMessage(const std::string& text, Buttons buttons) {
 }
 
 std::optional<std::string> QtUserDialogs::ChooseFile(const FileDialogSetup& setup, bool save) {
-  QFileDialog dialog(parent_, ToQt(setup.title), StartFolder(setup.initialFolder));
+  QFileDialog dialog(parent_, ToQt(setup.title), StartFolder(setup.initialFolder, save));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setNameFilter(QtFilter(setup.filter));
   dialog.setDefaultSuffix(ToQt(setup.defaultExtension));
@@ -98,7 +103,13 @@ std::optional<std::string> QtUserDialogs::ChooseFile(const FileDialogSetup& setu
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
   }
-  if (!setup.fileName.empty()) dialog.selectFile(ToQt(platform::ResolvePath(setup.fileName)));
+  if (!setup.fileName.empty()) {
+    // A save dialog on a file in a folder the user may not write stays in
+    // its start folder and offers the file's name there.
+    const QFileInfo file(ToQt(platform::ResolvePath(setup.fileName)));
+    const bool inPlace = !save || platform::FolderWritable(FromQtPath(file.path()));
+    dialog.selectFile(inPlace ? file.filePath() : file.fileName());
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return FromQtPath(dialog.selectedFiles().constFirst());
 }

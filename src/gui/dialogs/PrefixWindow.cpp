@@ -26,7 +26,9 @@ PrefixWindow::PrefixWindow(QWidget* parent, const std::vector<PrefixOffer>& offe
   list_->setHeaderLabels({"Launcher", "Wine prefix", "Game folder"});
   list_->setRootIsDecorated(false);
   list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  list_->setAccessibleName("Wine prefixes that hold the game");
+  // Named by the question above it, as a screen reader's user sees it.
+  list_->setAccessibleName(label->text());
+  list_->setAccessibleDescription("Wine prefixes that hold the game");
   label->setBuddy(list_);
   for (const PrefixOffer& offer : offers) {
     new QTreeWidgetItem(list_, {ToQt(offer.launcher), ToQt(offer.folder), ToQt(offer.gameFolder)});

@@ -221,7 +221,7 @@ void MainWindow::Connect() {
           [this] { infoWindows_.ShowAbout(); });
   connect(cmdActivate_, &QPushButton::clicked, this, [this] {
     // A successful activation by the button ends the program.
-    if (ActivatePlaylist(state_)) {
+    if (ActivatePlaylist(state_) != Activation::Failed) {
       EndProgram();
     } else {
       ShowState();

@@ -49,8 +49,14 @@ SlotPanel::SlotPanel(const SlotPanelSetup& setup, QWidget* parent)
 
 void SlotPanel::Show(const SlotControls& slot) {
   const QSignalBlocker blocker(group_);
-  if (slot.selectedOption >= 0 && slot.selectedOption < static_cast<int>(options_.size())) {
-    options_[slot.selectedOption]->setChecked(true);
+  const bool selected =
+      slot.selectedOption >= 0 && slot.selectedOption < static_cast<int>(options_.size());
+  if (selected) options_[slot.selectedOption]->setChecked(true);
+  // Tab enters the group on its selected option, the first when none is,
+  // and the arrow keys move within it: Tab and Space never change the choice.
+  for (int option = 0; option < static_cast<int>(options_.size()); ++option) {
+    const bool tabStop = option == (selected ? slot.selectedOption : 0);
+    options_[option]->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
   }
   label_->setText(ToQt(slot.label));
   // The custom track's name stands in a label of its own: a screen reader

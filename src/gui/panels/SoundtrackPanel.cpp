@@ -21,19 +21,20 @@ struct ArchiveButton {
   QString deletionKey;
 };
 
-// Screen readers hear what the button will do; a disabled button tells why:
-// the archive is there, and kvpm.ini does not allow its deletion.
+// Screen readers and voice control name the button by its caption. Its
+// description says what it will do; for a disabled button, why it is
+// disabled: the archive is there, and kvpm.ini does not allow its deletion.
 void ShowButton(QPushButton* button, const Button& state, const ArchiveButton& archive) {
   button->setText(ToQt(state.caption));
   button->setEnabled(state.enabled);
   const QString action = state.caption == archive.copyCaption
-                             ? "Copy the %1 soundtrack from its CD to the game folder"
-                             : "Delete the %1 soundtrack from the game folder";
-  button->setAccessibleName(action.arg(archive.soundtrack));
-  button->setToolTip(state.enabled ? QString()
-                                   : QString("Deleting the %1 soundtrack is switched off: set "
-                                             "%2=yes in kvpm.ini to allow it.")
-                                         .arg(archive.soundtrack, archive.deletionKey));
+                             ? "Copy the %1 soundtrack from its CD to the game folder."
+                             : "Delete the %1 soundtrack from the game folder.";
+  const QString disabled =
+      QString("Deleting the %1 soundtrack is switched off: set %2=yes in kvpm.ini to allow it.")
+          .arg(archive.soundtrack, archive.deletionKey);
+  button->setAccessibleDescription(state.enabled ? action.arg(archive.soundtrack) : disabled);
+  button->setToolTip(state.enabled ? QString() : disabled);
 }
 
 }  // namespace

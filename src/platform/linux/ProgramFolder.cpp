@@ -1,8 +1,8 @@
 #include "platform/ProgramFolder.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -19,15 +19,15 @@ std::string ExecutableFolder() {
 
 std::string UserConfigFolder() { return CurrentUserFolders().config + "/kvpm"; }
 
+// Creating a file needs write and search permission on the folder. The
+// kernel answers for the effective user without anything being written: by
+// the permission bits (and access lists), and for root, who may write
+// whatever the bits say, by whether the file system is mounted read-only.
 bool FolderWritable(const std::string& folder) {
   const std::string native = ResolvePath(folder);
-  if (native.empty()) return false;
-  std::string probe = native + "/.kvpm-probe-XXXXXX";
-  int fd = mkstemp(probe.data());
-  if (fd < 0) return false;
-  close(fd);
-  unlink(probe.c_str());
-  return true;
+  std::error_code error;
+  return !native.empty() && std::filesystem::is_directory(native, error) &&
+         faccessat(AT_FDCWD, native.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/ProgramFolder.h"
 
+#include <vector>
+
 #include "platform/Environment.h"
 #include "platform/win32/WindowsApi.h"
 
@@ -28,13 +30,37 @@ std::string UserConfigFolder() {
   return HomeFolder() + "\\AppData\\Roaming\\kvpm";
 }
 
-// Creates and removes a file of a fresh name in the folder.
+// Told without writing: the path must name a folder, and the folder's
+// security descriptor must grant the user's token the right to add a file
+// (under Wine, the descriptor follows the folder's permission bits).
 bool FolderWritable(const std::string& folder) {
-  if (folder.empty()) return false;
-  char probe[MAX_PATH];
-  if (GetTempFileNameA(folder.c_str(), "kvp", 0, probe) == 0) return false;
-  DeleteFileA(probe);
-  return true;
+  const DWORD attributes =
+      folder.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(folder.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    return false;
+  }
+  const SECURITY_INFORMATION parts =
+      OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+  DWORD size = 0;
+  GetFileSecurityA(folder.c_str(), parts, nullptr, 0, &size);
+  std::vector<char> descriptor(size);
+  HANDLE processToken = nullptr, token = nullptr;
+  if (size == 0 || !GetFileSecurityA(folder.c_str(), parts, descriptor.data(), size, &size) ||
+      !OpenProcessToken(GetCurrentProcess(), TOKEN_DUPLICATE | TOKEN_QUERY, &processToken)) {
+    return false;
+  }
+  const BOOL duplicated = DuplicateToken(processToken, SecurityImpersonation, &token);
+  CloseHandle(processToken);
+  if (!duplicated) return false;
+  GENERIC_MAPPING mapping = {FILE_GENERIC_READ, FILE_GENERIC_WRITE, FILE_GENERIC_EXECUTE,
+                             FILE_ALL_ACCESS};
+  PRIVILEGE_SET privileges{};
+  DWORD privilegesSize = sizeof(privileges), granted = 0;
+  BOOL allowed = FALSE;
+  const BOOL checked = AccessCheck(descriptor.data(), token, FILE_ADD_FILE, &mapping, &privileges,
+                                   &privilegesSize, &granted, &allowed);
+  CloseHandle(token);
+  return checked && allowed;
 }
 
 }  // namespace platform
