@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <tuple>
 
 #include "platform/Files.h"
 #include "playlist/SoundtrackSelection.h"
@@ -73,6 +75,7 @@ TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
       {"[KVPMINTR]\r\nOption= ;1", mine, "", "\"C:\\a\" is not a KVPM Playlist File!"},
       {"", "C:\\Games", "", "\"C:\\Games\" does not exist!"},  // a folder, not a file
       {kOption, mine, "", "\"C:\\a\" could not be read."},  // locked
+      {kOption + std::string(16 << 20, ';'), mine, "", "\"C:\\a\" could not be read."},  // 16 MB+
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file.substr(0, 100));
@@ -93,6 +96,8 @@ TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
   }
 }
 
+// The File menu's commands, one after another over a list of recent files
+// whose first place is empty; the menu shows three.
 TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTheRecentFiles) {
   const auto file = [this](const std::string& name) {  // a playlist selecting track 13/1
     prefix.CreateFile("C:\\P\\" + name, kOption + "[Themes]\r\n214=x\r\n");
@@ -103,60 +108,190 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
   test::WriteBytes(programFolder + "/kvpm.ini", list + "\r\n; kept\r\n");
   prefix.CreateFile("C:\\P\\notes", "[Themes]\r\n6=x\r\n");
   Start();
-  const ControlStates controls = ShowState(state);
-  const std::array<MenuItem, 10>& menu = controls.menu_file;  // items 1 to 9
-  EXPECT_EQ(menu[2].caption + menu[3].caption, "&2 C:\\P\\1&3 C:\\P\\2");
-  EXPECT_EQ(std::to_string(menu[1].visible) + std::to_string(menu[4].visible) +
-                std::to_string(controls.menu_line4.visible), "001");
-  const std::string one = Bytes("C:\\P\\1");
-  dialogs.openChoices = {std::nullopt, "C:\\P\\notes", "c:\\p\\4", file("9")};
-  dialogs.saveChoices = {"C:\\P\\1", "C:\\P\\1", "C:\\P\\new", "C:\\P\\1", "C:\\P\\rock;pop"};
-  dialogs.answers = {AnswerCancel, AnswerOk, AnswerNo, AnswerYes};
-  FileOpen(state);
-  FileSave(state);  // untitled: Save As, and Cancel at the question
-  EXPECT_EQ(Bytes("C:\\P\\1") + ShowState(state).caption, one + kUntitled);
-  FileOpen(state);  // the dialog again after a refused file; the same file as 4
-  EXPECT_EQ(ShowState(state).caption, "c:\\p\\4 - KV Playlist Manager");
-  FileOpen(state);  // a file not in the list
-  std::filesystem::remove(prefix.Native("C:\\P\\7"));
-  prefix.CreateFolder("C:\\P\\7");  // a folder is no file
-  SelectTrack(state, 13, 7);
-  FileSaveAs(state);  // No, then a file not written yet: the first empty or missing place
-  EXPECT_EQ(Bytes("C:\\P\\1") + Bytes("C:\\P\\new"), one + ThemeText());
-  EXPECT_EQ(ShowState(state).caption, "C:\\P\\new - KV Playlist Manager");
-  state.settings.saveKvlNames = true;
-  state.playlist.kvlNames[1][1] = "Opening";
-  state.playlist.music = Unticked;
-  FileSaveAs(state);  // Yes
-  EXPECT_EQ(Bytes("C:\\P\\1"), ThemeText());
-  FileSaveAs(state);  // a path that kvpm.ini cannot give back stays out of the list
-  // A vanished file is told, a file that is there read as a new playlist: both move up.
-  FileNew(state);
-  state.playlist.title = state.dialogOpen.initialFolder = "x";
-  for (int position : {9, 1, 2}) OpenRecentFile(state, position);
-  EXPECT_EQ(ThemeText(), Bytes("C:\\P\\1"));  // what Save As wrote reads back the same
-  EXPECT_EQ(ShowState(state).caption + state.playlist.file + state.dialogOpen.initialFolder,
-            kUntitled + "x");
+  const std::string one = Bytes("C:\\P\\1"), titled = " - KV Playlist Manager";
   const std::string replace = "\"C:\\P\\1\" already exists!\r\nAre you sure you want overwrite "
                               "this file?", moved = "The file \"C:\\P\\7\" has been moved/renamed/"
                               "deleted since it was last accessed.";
-  EXPECT_EQ(dialogs.texts, (Texts{replace, "\"C:\\P\\notes\" is not a KVPM Playlist File!", replace,
-                                  replace, moved, moved}));
+  enum Command { Open, Save, SaveAs, Recent, New };
+  struct Step {
+    Command command;
+    std::deque<std::optional<std::string>> choices = {};  // in the file dialogs
+    std::deque<int> answers = {};
+    Texts told = {};
+    std::string caption, file = "";  // the current file, which Save writes
+    Texts menu;                      // items 1 to 3, "" for a hidden one
+    std::string written = "", kept = "";  // a file that now holds the playlist, one left as it was
+    std::function<void()> before = nullptr;
+    int position = 0;  // of the recent file opened
+  };
+  const Step steps[] = {
+      {.command = Open, .choices = {std::nullopt}, .caption = kUntitled,
+       .menu = {"", "&2 C:\\P\\1", "&3 C:\\P\\2"}},
+      {.command = Save, .choices = {"C:\\P\\1"}, .answers = {AnswerCancel}, .told = {replace},
+       .caption = kUntitled, .menu = {"", "&2 C:\\P\\1", "&3 C:\\P\\2"}, .kept = "C:\\P\\1"},
+      // The dialog again after a refused file; the same file as 4, in other letters.
+      {.command = Open, .choices = {"C:\\P\\notes", "c:\\p\\4"},
+       .told = {"\"C:\\P\\notes\" is not a KVPM Playlist File!"}, .caption = "c:\\p\\4" + titled,
+       .file = "c:\\p\\4", .menu = {"&1 c:\\p\\4", "", "&3 C:\\P\\1"}},
+      {.command = Open, .choices = {file("9")}, .caption = "C:\\P\\9" + titled, .file = "C:\\P\\9",
+       .menu = {"&1 C:\\P\\9", "&2 c:\\p\\4", ""}},
+      // No, then a file not written yet: it takes the first empty or missing place.
+      {.command = SaveAs, .choices = {"C:\\P\\1", "C:\\P\\new"}, .answers = {AnswerNo},
+       .told = {replace}, .caption = "C:\\P\\new" + titled, .file = "C:\\P\\new",
+       .menu = {"&1 C:\\P\\new", "&2 C:\\P\\9", "&3 c:\\p\\4"}, .written = "C:\\P\\new",
+       .kept = "C:\\P\\1", .before = [&] { SelectTrack(state, 13, 7); }},
+      {.command = SaveAs, .choices = {"C:\\P\\1"}, .answers = {AnswerYes}, .told = {replace},
+       .caption = "C:\\P\\1" + titled, .file = "C:\\P\\1",
+       .menu = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"}, .written = "C:\\P\\1",
+       .before = [&] {
+         state.settings.saveKvlNames = true;
+         state.playlist.kvlNames[1][1] = "Opening";
+         state.playlist.music = Unticked;
+       }},
+      // A path that kvpm.ini cannot give back stays out of the list.
+      {.command = SaveAs, .choices = {"C:\\P\\rock;pop"}, .caption = "C:\\P\\rock;pop" + titled,
+       .file = "C:\\P\\rock;pop", .menu = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"},
+       .written = "C:\\P\\rock;pop"},
+      {.command = New, .caption = kUntitled, .menu = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"}},
+      // A vanished file is told, a file that is there read as a new playlist: both move up,
+      // and the open dialog's folder stays.
+      {.command = Recent, .told = {moved}, .caption = kUntitled,
+       .menu = {"&1 C:\\P\\7", "&2 C:\\P\\1", "&3 C:\\P\\new"}, .before = [&] {
+         std::filesystem::remove(prefix.Native("C:\\P\\7"));
+         prefix.CreateFolder("C:\\P\\7");  // a folder is no file
+       }, .position = 9},
+      {.command = Recent, .told = {moved}, .caption = kUntitled,
+       .menu = {"&1 C:\\P\\7", "&2 C:\\P\\1", "&3 C:\\P\\new"}, .position = 1},
+      {.command = Recent, .caption = kUntitled, .menu = {"&1 C:\\P\\1", "&2 C:\\P\\7",
+       "&3 C:\\P\\new"}, .written = "C:\\P\\1", .position = 2},  // reads back the same
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(&step - steps);
+    if (step.before) step.before();
+    dialogs.texts.clear();
+    (step.command == Open ? dialogs.openChoices : dialogs.saveChoices) = step.choices;
+    dialogs.answers = step.answers;
+    if (step.command == Open) FileOpen(state);
+    if (step.command == Save) FileSave(state);
+    if (step.command == SaveAs) FileSaveAs(state);
+    if (step.command == Recent) OpenRecentFile(state, step.position);
+    if (step.command == New) FileNew(state);
+    EXPECT_EQ(dialogs.texts, step.told);
+    const ControlStates controls = ShowState(state);
+    EXPECT_EQ(controls.caption, step.caption);
+    EXPECT_EQ(state.playlist.file, step.file);
+    for (int n = 1; n <= 3; ++n) {
+      EXPECT_EQ(controls.menu_file[n].visible ? controls.menu_file[n].caption : "",
+                step.menu[n - 1]) << n;
+    }
+    EXPECT_FALSE(controls.menu_file[4].visible);
+    EXPECT_TRUE(controls.menu_line4.visible);
+    if (!step.written.empty()) {
+      EXPECT_EQ(Bytes(step.written), ThemeText());
+    }
+    if (!step.kept.empty()) {
+      EXPECT_EQ(Bytes(step.kept), one);
+    }
+  }
   EXPECT_EQ(dialogs.buttons[0], Buttons::YesNoCancel);
-  const std::array<MenuItem, 10> items = ShowState(state).menu_file;
-  EXPECT_EQ(items[1].caption + items[2].caption + items[3].caption + (items[4].visible ? "1" : "0"),
-            "&1 C:\\P\\1&2 C:\\P\\7&3 C:\\P\\new0");
   EXPECT_EQ(test::ReadBytes(programFolder + "/kvpm.ini"),
             "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=3\r\n[RecentFiles]\r\n0=C:\\P\\1\r\n"
             "1=C:\\P\\7\r\n2=C:\\P\\new\r\n3=C:\\P\\9\r\n4=c:\\p\\4\r\n5=C:\\P\\2\r\n6=C:\\P\\3\r\n"
             "7=C:\\P\\5\r\n8=C:\\P\\6\r\n; kept\r\n");
-  const FileDialogSetup &open = dialogs.openDialogs[3], &save = dialogs.saveDialogs[1];
-  EXPECT_EQ(open.title + open.filter + open.defaultExtension + open.initialFolder + open.fileName,
-            "OpenKVPM Playlist Files (*.kvl) | *.kvlkvlc:\\p");  // the last file's folder
-  EXPECT_EQ(save.title + save.filter + save.defaultExtension + save.initialFolder + save.fileName,
-            "Save AsKVPM Playlist Files (*.kvl) | *.kvlkvl" + programFolder + "C:\\P\\9");
-  EXPECT_EQ(dialogs.openDialogs[0].initialFolder, programFolder);  // no file at position 1
+  const auto setup = [](const FileDialogSetup& d) {
+    return std::tuple(d.title, d.filter, d.defaultExtension, d.initialFolder, d.fileName);
+  };
+  const std::string filter = "KVPM Playlist Files (*.kvl) | *.kvl";
+  EXPECT_EQ(setup(dialogs.openDialogs[0]), std::tuple("Open", filter, "kvl", programFolder, ""));
+  // From the second Open on, the folder of the file opened or saved last.
+  EXPECT_EQ(setup(dialogs.openDialogs[3]), std::tuple("Open", filter, "kvl", "c:\\p", ""));
+  EXPECT_EQ(setup(dialogs.saveDialogs[1]),
+            std::tuple("Save As", filter, "kvl", programFolder, "C:\\P\\9"));
 }
+
+// Save writes the opened file again without a word, and Open of the game's
+// theme file makes Save write the theme file.
+TEST_F(PlaylistFilesTest, SaveAfterOpenWritesTheOpenedFileWithoutAWord) {
+  Start();
+  for (const std::string path : {"C:\\P\\a.kvl", "C:\\Games\\Korvale\\thememd.ini"}) {
+    SCOPED_TRACE(path);
+    prefix.CreateFile(path, test::Golden());
+    dialogs.openChoices = {path};
+    FileOpen(state);
+    SelectTrack(state, 13, 7);
+    FileSave(state);
+    EXPECT_EQ(Bytes(path), test::Golden({{"\r\n220=\r\n", "\r\n220=USER07\r\n"}}));
+    EXPECT_EQ(ShowState(state).caption, path + " - KV Playlist Manager");
+    EXPECT_EQ(state.settings.recentFiles[1], path);
+    EXPECT_EQ(dialogs.saveDialogs.size(), 0u);
+    EXPECT_EQ(dialogs.texts, Texts{});
+  }
+  EXPECT_EQ(state.settings.recentFiles[2], "C:\\P\\a.kvl");
+}
+
+#ifndef _WIN32
+// Names alike but for case are two files on Linux, as the file dialog shows them.
+TEST_F(PlaylistFilesTest, SaveAsANameThatDiffersOnlyInCaseWritesANewFile) {
+  Start();
+  const std::string rock = programFolder + "/Rock.kvl", lower = programFolder + "/rock.kvl";
+  test::WriteBytes(rock, "mine");
+  dialogs.saveChoices = {lower};
+  FileSaveAs(state);
+  EXPECT_EQ(dialogs.texts, Texts{});
+  EXPECT_EQ(test::ReadBytes(lower), test::Golden());
+  EXPECT_EQ(test::ReadBytes(rock), "mine");
+}
+#endif
+
+// The list keeps nine places whatever the menu shows: a new file, opened or
+// saved, drops the ninth when all nine name files that are there.
+struct Recent {
+  int shown;  // MaxRecentFiles
+  bool saveAs;
+  Texts menu;  // items 1 to 9, "" for a hidden one
+  std::string keys;  // [RecentFiles] afterwards
+};
+
+class RecentFilesTest : public test::Program, public ::testing::WithParamInterface<Recent> {};
+
+TEST_P(RecentFilesTest, NinePlacesAreKeptAndTheMenuShowsAsManyAsMaxRecentFiles) {
+  const Recent& c = GetParam();
+  std::string list = "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=" +
+                     std::to_string(c.shown) + "\r\n[RecentFiles]";
+  for (int i = 0; i <= 9; ++i) {
+    prefix.CreateFile("C:\\P\\" + std::to_string(i), kOption);
+    if (i < 9) list += "\r\n" + std::to_string(i) + "=C:\\P\\" + std::to_string(i + 1);
+  }
+  if (c.saveAs) std::filesystem::remove(prefix.Native("C:\\P\\0"));
+  test::WriteBytes(programFolder + "/kvpm.ini", list + "\r\n");
+  Start();
+  (c.saveAs ? dialogs.saveChoices : dialogs.openChoices) = {"C:\\P\\0"};
+  c.saveAs ? FileSaveAs(state) : FileOpen(state);
+  const ControlStates controls = ShowState(state);
+  for (int n = 1; n <= 9; ++n) {
+    EXPECT_EQ(controls.menu_file[n].visible ? controls.menu_file[n].caption : "", c.menu[n - 1])
+        << n;
+  }
+  EXPECT_EQ(controls.menu_line4.visible, c.shown > 0);
+  EXPECT_EQ(test::ReadBytes(programFolder + "/kvpm.ini"),
+            "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=" + std::to_string(c.shown) +
+                "\r\n[RecentFiles]\r\n" + c.keys);
+}
+
+const std::string kTenthFirst = "0=C:\\P\\0\r\n1=C:\\P\\1\r\n2=C:\\P\\2\r\n3=C:\\P\\3\r\n"
+                                "4=C:\\P\\4\r\n5=C:\\P\\5\r\n6=C:\\P\\6\r\n7=C:\\P\\7\r\n8=C:\\P\\8\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    OpenedOrSaved, RecentFilesTest,
+    ::testing::Values(
+        Recent{.shown = 0, .saveAs = false, .menu = Texts(9), .keys = kTenthFirst},
+        Recent{.shown = 9, .saveAs = true,
+               .menu = {"&1 C:\\P\\0", "&2 C:\\P\\1", "&3 C:\\P\\2", "&4 C:\\P\\3", "&5 C:\\P\\4",
+                        "&6 C:\\P\\5", "&7 C:\\P\\6", "&8 C:\\P\\7", "&9 C:\\P\\8"},
+               .keys = kTenthFirst},
+        Recent{.shown = 4, .saveAs = false,
+               .menu = {"&1 C:\\P\\0", "&2 C:\\P\\1", "&3 C:\\P\\2", "&4 C:\\P\\3", "", "", "", "", ""},
+               .keys = kTenthFirst}));
 
 }  // namespace
 }  // namespace kvpm

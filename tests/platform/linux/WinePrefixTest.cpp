@@ -56,7 +56,12 @@ TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
   std::string reg = ReadBytes(sample) + "\n[Software\\\\E] 1\n";
   int n = 0;
   for (const auto& [data, text] : written) reg += "\"" + std::to_string(n++) + "\"=" + data + "\n";
-  WriteBytes(sample, reg + "\"\\x00e9\"=\"named\"\n[software\\\\e] 3\r\n@=\"again\"\r\n\"0\"=\"\"");
+  // Names as Wine writes them: a key's brackets and a value's quotes escaped, any character
+  // above "~" as its code.
+  WriteBytes(sample, reg + "\"\\x00e9\"=\"named\"\n[software\\\\e] 3\r\n@=\"again\"\r\n\"0\"=\"\"" +
+                         R"(
+[Software\\Caf\x00e9 \[1\]] 5
+"say \"hi\" [x] \x00e9"="quoted")");
   WriteBytes(At("user.reg"),
              "[Software\\\\Wow6432Node\\\\W] 1\n\"d:\"=\"-\"\n[Software\\\\W] 1\n\"d:\"=\"cd\"");
   for (const auto& [path, text] : real) EXPECT_EQ(ReadRegistryText(path), text) << path;
@@ -66,6 +71,7 @@ TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
   }
   EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\\xc3\xa9"), "named");
   EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\"), "again");
+  EXPECT_EQ(ReadRegistryText("HKLM\\Software\\CAF\xc3\xa9 [1]\\say \"hi\" [x] \xc3\xa9"), "quoted");
   EXPECT_EQ(ReadRegistryText("HKEY_CURRENT_USER\\Software\\W\\D:"), "cd");
   EXPECT_EQ(ReadRegistryText("HKLM\\Software\\W\\d:"), "");
 }
