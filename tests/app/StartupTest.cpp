@@ -39,16 +39,15 @@ void Anthology(FakePrefix& p, const std::string& folder, bool archive = true) {
 
 // What the window shows after start-up; the program ends with no window.
 struct Window {
-  std::string caption;
-  bool deactivate;  // menu_disable enabled
-  int music, shuffle;
-  bool read;  // the active playlist (track 13/1) was read
-  int maxRecentFiles;
+  std::string caption = "New Playlist - KV Playlist Manager";
+  bool deactivate = false;  // menu_disable enabled
+  int music = Ticked, shuffle = Ticked;
+  bool read = false;  // the active playlist (track 13/1) was read
+  int maxRecentFiles = 4;
   bool allowHg = false, allowKv = false, saveKvlNames = false, about = false;
 };
 
 TEST(StartupTest, TheProgramEndsOrOpensItsWindowAsTheInstallationAndKvpmIniSay) {
-  const std::string untitled = "New Playlist - KV Playlist Manager";
   struct Case {
     std::function<void(FakePrefix&)> setup;  // changes to the installed game, all archives there
     std::string general = "", message = "";  // kvpm.ini's [General] lines ("-": no kvpm.ini)
@@ -70,12 +69,10 @@ TEST(StartupTest, TheProgramEndsOrOpensItsWindowAsTheInstallationAndKvpmIniSay) 
       {.setup = [](auto& p) { Kv(p, kGone); Anthology(p, kSuite); Version(p, 65536u); },  // no
        .general = "ShowDisclaimer=FALSE\r\nMaxRecentFiles= ;-\r\nAllowHGDeletion=y\r\n"  // version
                   "AllowKVDeletion=\r\n", .folder = kSuite, .compilation = true,  // asked
-       .window = Window{.caption = untitled, .deactivate = false, .music = Ticked,
-                        .shuffle = Ticked, .read = false, .maxRecentFiles = 4}},
+       .window = Window{}},
       {.setup = [](auto& p) { Kv(p, ""); Anthology(p, kSuite + "\\"); },
        .general = "ShowDisclaimer=no\r\n", .folder = kSuite + "\\", .compilation = true,
-       .window = Window{.caption = untitled, .deactivate = false, .music = Ticked,
-                        .shuffle = Ticked, .read = false, .maxRecentFiles = 4}},
+       .window = Window{}},
       {.setup = [](auto& p) { Hg(p, kGone); Anthology(p, kSuite); Theme(p, kOwn + "no"); },
        .general = "ShowDisclaimer=no ;seen\r\nMaxRecentFiles=6 ;how many\r\nAllowHGDeletion=YES "
                   ";button\r\nAllowKVDeletion=true\r\nSaveKVLNames=1", .folder = kKv,
@@ -88,19 +85,18 @@ TEST(StartupTest, TheProgramEndsOrOpensItsWindowAsTheInstallationAndKvpmIniSay) 
          Audio(p, "[Audio]\nIsScoreShuffle=1\nInGameMusic=0");
        }, .general = "ShowDisclaimer=maybe", .folder = kKv,
        .window = Window{.caption = "KV Playlist Manager", .deactivate = true, .music = Unticked,
-                        .shuffle = Ticked, .read = true, .maxRecentFiles = 4, .about = true},
+                        .read = true, .about = true},
        .after = "ShowDisclaimer=no"},
       {.setup = [](auto& p) { Theme(p, "[Themes]\r\n214=x"); Audio(p, "[audio]\nInGameMusic=loud"); },
        .general = "MaxRecentFiles=2\r\n\r\n[RecentFiles]\r\n",
        .message = "A non-KVPM <thememd.ini> file has been detected. This file is probably part of "
                   "a mod.\r\nPlease note that any existing <thememd.ini> file will be overwritten "
                   "when Activating a custom playlist.", .folder = kKv,
-       .window = Window{.caption = untitled, .deactivate = true, .music = Unticked,
-                        .shuffle = Unticked, .read = false, .maxRecentFiles = 2, .about = true},
+       .window = Window{.deactivate = true, .music = Unticked, .shuffle = Unticked,
+                        .maxRecentFiles = 2, .about = true},
        .after = "MaxRecentFiles=2\r\nShowDisclaimer=no\r\n\r\n[RecentFiles]\r\n"},
       {.setup = [](FakePrefix&) {}, .general = "-", .folder = kKv,  // a first start
-       .window = Window{.caption = untitled, .deactivate = false, .music = Ticked,
-                        .shuffle = Ticked, .read = false, .maxRecentFiles = 0, .about = true}},
+       .window = Window{.maxRecentFiles = 0, .about = true}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);

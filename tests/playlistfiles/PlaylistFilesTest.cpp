@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <tuple>
@@ -23,25 +24,34 @@ using Texts = std::vector<std::string>;
 const std::string kUntitled = "New Playlist - KV Playlist Manager";
 const std::string kOption = "[KVPMINTR]\r\nTrack=1\r\nOption=1\r\n";  // playlist file, bad Intro
 
+using Track = std::pair<int, int>;
+using Slots = std::array<std::array<int, 3>, 3>;  // option, soundtrack, track of each slot
+
 class PlaylistFilesTest : public test::Program {
  protected:
-  // Selected tracks, the slots, Game Music and Shuffle.
-  std::string Playlist() {
-    std::string text;
+  std::vector<Track> Selected() const {
+    std::vector<Track> tracks;
     for (int s = 1; s <= kSoundtrackCount; ++s) {
       for (int t = 1; t <= kMaxTracks; ++t) {
-        if (!state.playlist.trackSelected[s][t]) continue;
-        text += std::to_string(s) + "/" + std::to_string(t) + " ";
+        if (state.playlist.trackSelected[s][t]) tracks.emplace_back(s, t);
       }
     }
+    return tracks;
+  }
+  Slots SlotValues() const {
+    Slots slots;
     for (SlotId id : {Intro, Loading, Score}) {
       const Slot& slot = state.playlist.slot[id];
-      text += std::to_string(slot.option) + " " + std::to_string(slot.soundtrack) + "/" +
-              std::to_string(slot.track) + (id == Score ? " " : "|");
+      slots[id] = {slot.option, slot.soundtrack, slot.track};
     }
-    return text + std::to_string(state.playlist.music) + std::to_string(state.playlist.shuffle);
+    return slots;
   }
   std::string Bytes(const std::string& path) const { return test::ReadBytes(prefix.Native(path)); }
+  // A playlist file selecting track 13/1.
+  std::string PlaylistFile(const std::string& path) {
+    prefix.CreateFile(path, kOption + "[Themes]\r\n214=x\r\n");
+    return path;
+  }
 };
 
 TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
@@ -50,48 +60,68 @@ TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
   const std::string mine = "C:\\a", list = "\r\n\r\nQuillan\r\nKorvale: Nightward";
   const std::string mixed = kOption + "[Themes]\r\n6=x\r\n39=x\r\n159=x\r\n160=x\r\n172=x\r\n" +
                             "[KVPMSCOR]\r\nSoundtrack=12\r\nTrack=4\r\nOption=3\r\n";  // 2's, 12's
-  const std::string untouched = "1 9/2|1 9/5|1 9/9 10", huge(6 << 20, '9');
-  struct Case { std::string file, path, playlist, message = ""; };  // playlist "" for unchanged
+  const std::string huge(6 << 20, '9');
+  const Slots fresh = {{{1, 9, 2}, {1, 9, 5}, {1, 9, 9}}};
+  struct Case {
+    std::string file, path;
+    bool read;  // else refused, and the playlist stays
+    std::vector<Track> tracks = {};
+    Slots slots = {};
+    int music = Ticked, shuffle = Unticked;
+    std::string message = "";
+  };
   const Case cases[] = {
       // Tracks by running number, 39 the Generic Mod Soundtrack's first, 263 the last; any
       // value that is not all comment. Slot options 0 to 2 whatever the soundtrack.
-      {"[Themes]\r\n5=x\r\n39=x\r\n263=x\r\n264=x\r\n40=;x\r\n41= ; x\r\n42=x;\r\n[KVPMOPTS]\r\n"
-       "Music=no\r\nShuffle=yes\r\n[KVPMINTR]\r\nSoundtrack=13\r\nTrack=09\r\nOption=3\r\n"
-       "[KVPMLOAD]\r\nSoundtrack=2\r\nTrack=14\r\nOption=2\r\n[KVPMSCOR]\r\nSoundtrack=2\r\n"
-       "Track=3\r\nOption=0\r\n", mine, "13/50 14/1 14/4 3 13/9|2 2/14|0 2/3 01"},
+      {.file = "[Themes]\r\n5=x\r\n39=x\r\n263=x\r\n264=x\r\n40=;x\r\n41= ; x\r\n42=x;\r\n"
+               "[KVPMOPTS]\r\nMusic=no\r\nShuffle=yes\r\n[KVPMINTR]\r\nSoundtrack=13\r\nTrack=09"
+               "\r\nOption=3\r\n[KVPMLOAD]\r\nSoundtrack=2\r\nTrack=14\r\nOption=2\r\n[KVPMSCOR]"
+               "\r\nSoundtrack=2\r\nTrack=3\r\nOption=0\r\n",
+       .path = mine, .read = true, .tracks = {{13, 50}, {14, 1}, {14, 4}},
+       .slots = {{{3, 13, 9}, {2, 2, 14}, {0, 2, 3}}}, .music = Unticked, .shuffle = Ticked},
       // Damaged slots keep their new values (no track, no option, no int); no key without "=".
-      {"[KVPMINTR]\r\nSoundtrack=5\r\nTrack=9\r\nOption=2\r\n[KVPMLOAD]\r\nSoundtrack=5\r\nTrack=3"
-       "\r\nOption=4\r\n[KVPMSCOR]\r\nSoundtrack=5\r\nTrack=3\r\nOption=" + huge + "\r\n[KVPMOPTS]"
-       "\r\nMusic=loud\r\n[Themes]\r\n" + huge + "\r\n39=x", mine, "14/1 " + untouched},
+      {.file = "[KVPMINTR]\r\nSoundtrack=5\r\nTrack=9\r\nOption=2\r\n[KVPMLOAD]\r\nSoundtrack=5"
+               "\r\nTrack=3\r\nOption=4\r\n[KVPMSCOR]\r\nSoundtrack=5\r\nTrack=3\r\nOption=" +
+               huge + "\r\n[KVPMOPTS]\r\nMusic=loud\r\n[Themes]\r\n" + huge + "\r\n39=x",
+       .path = mine, .read = true, .tracks = {{14, 1}}, .slots = fresh},
       // Missing soundtracks once each, in number order; the first text for the theme file only.
-      {mixed, test::kGameFolder + "THEMEMD.INI", "14/1 " + untouched,
-       "Some tracks from the playlist \"THEMEMD.INI\" could not be enabled because you do not have "
-       "the soundtrack files that they belong to.\r\nTracks from the following soundtracks have "
-       "not been enabled:" + list},
-      {mixed, test::kGameFolder + "thememd.ini", "14/1 " + untouched,
-       "Some tracks in the currently active playlist could not be enabled because the soundtrack "
-       "files that they belong to have been removed.\r\nThe following soundtrack files are "
-       "missing:" + list},
-      {"[KVPMINTR]\r\nOption= ;1", mine, "", "\"C:\\a\" is not a KVPM Playlist File!"},
-      {"", "C:\\Games", "", "\"C:\\Games\" does not exist!"},  // a folder, not a file
-      {kOption, mine, "", "\"C:\\a\" could not be read."},  // locked
-      {kOption + std::string(16 << 20, ';'), mine, "", "\"C:\\a\" could not be read."},  // 16 MB+
+      {.file = mixed, .path = test::kGameFolder + "THEMEMD.INI", .read = true, .tracks = {{14, 1}},
+       .slots = fresh, .message = "Some tracks from the playlist \"THEMEMD.INI\" could not be "
+       "enabled because you do not have the soundtrack files that they belong to.\r\nTracks from "
+       "the following soundtracks have not been enabled:" + list},
+      {.file = mixed, .path = test::kGameFolder + "thememd.ini", .read = true, .tracks = {{14, 1}},
+       .slots = fresh, .message = "Some tracks in the currently active playlist could not be "
+       "enabled because the soundtrack files that they belong to have been removed.\r\nThe "
+       "following soundtrack files are missing:" + list},
+      {.file = "[KVPMINTR]\r\nOption= ;1", .path = mine, .read = false,
+       .message = "\"C:\\a\" is not a KVPM Playlist File!"},
+      {.file = "", .path = "C:\\Games", .read = false,  // a folder, not a file
+       .message = "\"C:\\Games\" does not exist!"},
+      {.file = kOption, .path = mine, .read = false,  // locked
+       .message = "\"C:\\a\" could not be read."},
+      {.file = kOption + std::string(16 << 20, ';'), .path = mine, .read = false,  // over 16 MB
+       .message = "\"C:\\a\" could not be read."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file.substr(0, 100));
     SelectTrack(state, 13, 7);  // a change that a file read replaces and a refused one keeps
-    const std::string before = Playlist();
+    const std::vector<Track> tracks = Selected();
+    const Slots slots = SlotValues();
+    const int music = state.playlist.music, shuffle = state.playlist.shuffle;
     state.playlist.title = state.playlist.file = "x";
     ShowSoundtrack(state, 5);
     dialogs.texts.clear();
     if (!c.file.empty()) prefix.CreateFile(c.path, c.file);
     platform::Faults().failRead = c.file == kOption;
-    EXPECT_EQ(LoadPlaylistFile(state, c.path), !c.playlist.empty());
+    EXPECT_EQ(LoadPlaylistFile(state, c.path), c.read);
     platform::Faults() = {};
-    EXPECT_EQ(Playlist(), c.playlist.empty() ? before : c.playlist);
+    EXPECT_EQ(Selected(), c.read ? c.tracks : tracks);
+    EXPECT_EQ(SlotValues(), c.read ? c.slots : slots);
+    EXPECT_EQ(state.playlist.music, c.read ? c.music : music);
+    EXPECT_EQ(state.playlist.shuffle, c.read ? c.shuffle : shuffle);
     EXPECT_EQ(dialogs.texts, c.message.empty() ? Texts{} : Texts{c.message});
-    EXPECT_EQ(state.playlist.title + state.playlist.file,
-              c.playlist.empty() ? "xx" : "New Playlist");  // read: untitled, callers name it
+    EXPECT_EQ(state.playlist.title, c.read ? "New Playlist" : "x");  // callers name it
+    EXPECT_EQ(state.playlist.file, c.read ? "" : "x");
     EXPECT_EQ(ShownSoundtrack(state), 9);
   }
 }
@@ -99,16 +129,15 @@ TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
 // The File menu's commands, one after another over a list of recent files
 // whose first place is empty; the menu shows three.
 TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTheRecentFiles) {
-  const auto file = [this](const std::string& name) {  // a playlist selecting track 13/1
-    prefix.CreateFile("C:\\P\\" + name, kOption + "[Themes]\r\n214=x\r\n");
-    return "C:\\P\\" + name;
-  };
   std::string list = "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=3\r\n[RecentFiles]\r\n0=";
-  for (int i = 1; i <= 8; ++i) list += "\r\n" + std::to_string(i) + "=" + file(std::to_string(i));
+  for (int i = 1; i <= 8; ++i) {
+    list += "\r\n" + std::to_string(i) + "=" + PlaylistFile("C:\\P\\" + std::to_string(i));
+  }
   test::WriteBytes(programFolder + "/kvpm.ini", list + "\r\n; kept\r\n");
   prefix.CreateFile("C:\\P\\notes", "[Themes]\r\n6=x\r\n");
   Start();
   const std::string one = Bytes("C:\\P\\1"), titled = " - KV Playlist Manager";
+  const std::string theme = test::kGameFolder + "thememd.ini";
   const std::string replace = "\"C:\\P\\1\" already exists!\r\nAre you sure you want overwrite "
                               "this file?", moved = "The file \"C:\\P\\7\" has been moved/renamed/"
                               "deleted since it was last accessed.";
@@ -124,6 +153,7 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
     std::function<void()> before = nullptr;
     int position = 0;  // of the recent file opened
   };
+  const Texts p1p7new = {"&1 C:\\P\\1", "&2 C:\\P\\7", "&3 C:\\P\\new"};
   const Step steps[] = {
       {.command = Open, .choices = {std::nullopt}, .caption = kUntitled,
        .menu = {"", "&2 C:\\P\\1", "&3 C:\\P\\2"}},
@@ -133,13 +163,17 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
       {.command = Open, .choices = {"C:\\P\\notes", "c:\\p\\4"},
        .told = {"\"C:\\P\\notes\" is not a KVPM Playlist File!"}, .caption = "c:\\p\\4" + titled,
        .file = "c:\\p\\4", .menu = {"&1 c:\\p\\4", "", "&3 C:\\P\\1"}},
-      {.command = Open, .choices = {file("9")}, .caption = "C:\\P\\9" + titled, .file = "C:\\P\\9",
-       .menu = {"&1 C:\\P\\9", "&2 c:\\p\\4", ""}},
+      {.command = Open, .choices = {PlaylistFile("C:\\P\\9")}, .caption = "C:\\P\\9" + titled,
+       .file = "C:\\P\\9", .menu = {"&1 C:\\P\\9", "&2 c:\\p\\4", ""}},
+      // Save after Open writes without a word.
+      {.command = Save, .caption = "C:\\P\\9" + titled, .file = "C:\\P\\9",
+       .menu = {"&1 C:\\P\\9", "&2 c:\\p\\4", ""}, .written = "C:\\P\\9",
+       .before = [&] { SelectTrack(state, 13, 7); }},
       // No, then a file not written yet: it takes the first empty or missing place.
       {.command = SaveAs, .choices = {"C:\\P\\1", "C:\\P\\new"}, .answers = {AnswerNo},
        .told = {replace}, .caption = "C:\\P\\new" + titled, .file = "C:\\P\\new",
        .menu = {"&1 C:\\P\\new", "&2 C:\\P\\9", "&3 c:\\p\\4"}, .written = "C:\\P\\new",
-       .kept = "C:\\P\\1", .before = [&] { SelectTrack(state, 13, 7); }},
+       .kept = "C:\\P\\1"},
       {.command = SaveAs, .choices = {"C:\\P\\1"}, .answers = {AnswerYes}, .told = {replace},
        .caption = "C:\\P\\1" + titled, .file = "C:\\P\\1",
        .menu = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"}, .written = "C:\\P\\1",
@@ -152,9 +186,10 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
       {.command = SaveAs, .choices = {"C:\\P\\rock;pop"}, .caption = "C:\\P\\rock;pop" + titled,
        .file = "C:\\P\\rock;pop", .menu = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"},
        .written = "C:\\P\\rock;pop"},
+      {.command = SaveAs, .choices = {"C:\\P\\rock\npop"}, .caption = "C:\\P\\rock\npop" + titled,
+       .file = "C:\\P\\rock\npop", .menu = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"}},
       {.command = New, .caption = kUntitled, .menu = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"}},
-      // A vanished file is told, a file that is there read as a new playlist: both move up,
-      // and the open dialog's folder stays.
+      // A vanished file is told, a file that is there read as a new playlist: both move up.
       {.command = Recent, .told = {moved}, .caption = kUntitled,
        .menu = {"&1 C:\\P\\7", "&2 C:\\P\\1", "&3 C:\\P\\new"}, .before = [&] {
          std::filesystem::remove(prefix.Native("C:\\P\\7"));
@@ -162,8 +197,14 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
        }, .position = 9},
       {.command = Recent, .told = {moved}, .caption = kUntitled,
        .menu = {"&1 C:\\P\\7", "&2 C:\\P\\1", "&3 C:\\P\\new"}, .position = 1},
-      {.command = Recent, .caption = kUntitled, .menu = {"&1 C:\\P\\1", "&2 C:\\P\\7",
-       "&3 C:\\P\\new"}, .written = "C:\\P\\1", .position = 2},  // reads back the same
+      {.command = Recent, .caption = kUntitled, .menu = p1p7new, .written = "C:\\P\\1",
+       .position = 2},  // reads back the same
+      // The game's theme file opened is the file that Save writes.
+      {.command = Open, .choices = {PlaylistFile(theme)}, .caption = theme + titled, .file = theme,
+       .menu = {"&1 " + theme, "&2 C:\\P\\1", "&3 C:\\P\\7"}},
+      {.command = Save, .caption = theme + titled, .file = theme,
+       .menu = {"&1 " + theme, "&2 C:\\P\\1", "&3 C:\\P\\7"}, .written = theme,
+       .before = [&] { SelectTrack(state, 13, 8); }},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(&step - steps);
@@ -195,38 +236,20 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
   }
   EXPECT_EQ(dialogs.buttons[0], Buttons::YesNoCancel);
   EXPECT_EQ(test::ReadBytes(programFolder + "/kvpm.ini"),
-            "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=3\r\n[RecentFiles]\r\n0=C:\\P\\1\r\n"
-            "1=C:\\P\\7\r\n2=C:\\P\\new\r\n3=C:\\P\\9\r\n4=c:\\p\\4\r\n5=C:\\P\\2\r\n6=C:\\P\\3\r\n"
-            "7=C:\\P\\5\r\n8=C:\\P\\6\r\n; kept\r\n");
+            "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=3\r\n[RecentFiles]\r\n0=" + theme +
+            "\r\n1=C:\\P\\1\r\n2=C:\\P\\7\r\n3=C:\\P\\new\r\n4=C:\\P\\9\r\n5=c:\\p\\4\r\n"
+            "6=C:\\P\\2\r\n7=C:\\P\\3\r\n8=C:\\P\\5\r\n; kept\r\n");
   const auto setup = [](const FileDialogSetup& d) {
     return std::tuple(d.title, d.filter, d.defaultExtension, d.initialFolder, d.fileName);
   };
   const std::string filter = "KVPM Playlist Files (*.kvl) | *.kvl";
   EXPECT_EQ(setup(dialogs.openDialogs[0]), std::tuple("Open", filter, "kvl", programFolder, ""));
-  // From the second Open on, the folder of the file opened or saved last.
+  // From the second Open on, the folder of the file opened or saved last; a recent file
+  // opened changes nothing.
   EXPECT_EQ(setup(dialogs.openDialogs[3]), std::tuple("Open", filter, "kvl", "c:\\p", ""));
+  EXPECT_EQ(setup(dialogs.openDialogs[4]), std::tuple("Open", filter, "kvl", "C:\\P", ""));
   EXPECT_EQ(setup(dialogs.saveDialogs[1]),
             std::tuple("Save As", filter, "kvl", programFolder, "C:\\P\\9"));
-}
-
-// Save writes the opened file again without a word, and Open of the game's
-// theme file makes Save write the theme file.
-TEST_F(PlaylistFilesTest, SaveAfterOpenWritesTheOpenedFileWithoutAWord) {
-  Start();
-  for (const std::string path : {"C:\\P\\a.kvl", "C:\\Games\\Korvale\\thememd.ini"}) {
-    SCOPED_TRACE(path);
-    prefix.CreateFile(path, test::Golden());
-    dialogs.openChoices = {path};
-    FileOpen(state);
-    SelectTrack(state, 13, 7);
-    FileSave(state);
-    EXPECT_EQ(Bytes(path), test::Golden({{"\r\n220=\r\n", "\r\n220=USER07\r\n"}}));
-    EXPECT_EQ(ShowState(state).caption, path + " - KV Playlist Manager");
-    EXPECT_EQ(state.settings.recentFiles[1], path);
-    EXPECT_EQ(dialogs.saveDialogs.size(), 0u);
-    EXPECT_EQ(dialogs.texts, Texts{});
-  }
-  EXPECT_EQ(state.settings.recentFiles[2], "C:\\P\\a.kvl");
 }
 
 #ifndef _WIN32
@@ -243,55 +266,39 @@ TEST_F(PlaylistFilesTest, SaveAsANameThatDiffersOnlyInCaseWritesANewFile) {
 }
 #endif
 
-// The list keeps nine places whatever the menu shows: a new file, opened or
-// saved, drops the ninth when all nine name files that are there.
-struct Recent {
-  int shown;  // MaxRecentFiles
-  bool saveAs;
-  Texts menu;  // items 1 to 9, "" for a hidden one
-  std::string keys;  // [RecentFiles] afterwards
-};
-
-class RecentFilesTest : public test::Program, public ::testing::WithParamInterface<Recent> {};
+// The list keeps nine places whatever the menu shows (item n the file n-1 here):
+// a file opened or saved that no place names drops the ninth.
+class RecentFilesTest : public PlaylistFilesTest,
+                        public ::testing::WithParamInterface<std::pair<int, bool>> {};
 
 TEST_P(RecentFilesTest, NinePlacesAreKeptAndTheMenuShowsAsManyAsMaxRecentFiles) {
-  const Recent& c = GetParam();
-  std::string list = "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=" +
-                     std::to_string(c.shown) + "\r\n[RecentFiles]";
-  for (int i = 0; i <= 9; ++i) {
-    prefix.CreateFile("C:\\P\\" + std::to_string(i), kOption);
-    if (i < 9) list += "\r\n" + std::to_string(i) + "=C:\\P\\" + std::to_string(i + 1);
+  const auto [shown, saveAs] = GetParam();  // MaxRecentFiles, and Save As rather than Open
+  std::string list = "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=" + std::to_string(shown) +
+                     "\r\n[RecentFiles]\r\n";
+  for (int i = 0; i < 9; ++i) {
+    list += std::to_string(i) + "=" + PlaylistFile("C:\\P\\" + std::to_string(i + 1)) + "\r\n";
   }
-  if (c.saveAs) std::filesystem::remove(prefix.Native("C:\\P\\0"));
-  test::WriteBytes(programFolder + "/kvpm.ini", list + "\r\n");
+  test::WriteBytes(programFolder + "/kvpm.ini", list);
   Start();
-  (c.saveAs ? dialogs.saveChoices : dialogs.openChoices) = {"C:\\P\\0"};
-  c.saveAs ? FileSaveAs(state) : FileOpen(state);
+  if (!saveAs) PlaylistFile("C:\\P\\0");
+  (saveAs ? dialogs.saveChoices : dialogs.openChoices) = {"C:\\P\\0"};
+  saveAs ? FileSaveAs(state) : FileOpen(state);
   const ControlStates controls = ShowState(state);
   for (int n = 1; n <= 9; ++n) {
-    EXPECT_EQ(controls.menu_file[n].visible ? controls.menu_file[n].caption : "", c.menu[n - 1])
-        << n;
+    const std::string item = "&" + std::to_string(n) + " C:\\P\\" + std::to_string(n - 1);
+    EXPECT_EQ(controls.menu_file[n].visible ? controls.menu_file[n].caption : "",
+              n <= shown ? item : "") << n;
   }
-  EXPECT_EQ(controls.menu_line4.visible, c.shown > 0);
+  EXPECT_EQ(controls.menu_line4.visible, shown > 0);
   EXPECT_EQ(test::ReadBytes(programFolder + "/kvpm.ini"),
-            "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=" + std::to_string(c.shown) +
-                "\r\n[RecentFiles]\r\n" + c.keys);
+            "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=" + std::to_string(shown) +
+                "\r\n[RecentFiles]\r\n0=C:\\P\\0\r\n1=C:\\P\\1\r\n2=C:\\P\\2\r\n3=C:\\P\\3\r\n"
+                "4=C:\\P\\4\r\n5=C:\\P\\5\r\n6=C:\\P\\6\r\n7=C:\\P\\7\r\n8=C:\\P\\8\r\n");
 }
 
-const std::string kTenthFirst = "0=C:\\P\\0\r\n1=C:\\P\\1\r\n2=C:\\P\\2\r\n3=C:\\P\\3\r\n"
-                                "4=C:\\P\\4\r\n5=C:\\P\\5\r\n6=C:\\P\\6\r\n7=C:\\P\\7\r\n8=C:\\P\\8\r\n";
-
-INSTANTIATE_TEST_SUITE_P(
-    OpenedOrSaved, RecentFilesTest,
-    ::testing::Values(
-        Recent{.shown = 0, .saveAs = false, .menu = Texts(9), .keys = kTenthFirst},
-        Recent{.shown = 9, .saveAs = true,
-               .menu = {"&1 C:\\P\\0", "&2 C:\\P\\1", "&3 C:\\P\\2", "&4 C:\\P\\3", "&5 C:\\P\\4",
-                        "&6 C:\\P\\5", "&7 C:\\P\\6", "&8 C:\\P\\7", "&9 C:\\P\\8"},
-               .keys = kTenthFirst},
-        Recent{.shown = 4, .saveAs = false,
-               .menu = {"&1 C:\\P\\0", "&2 C:\\P\\1", "&3 C:\\P\\2", "&4 C:\\P\\3", "", "", "", "", ""},
-               .keys = kTenthFirst}));
+INSTANTIATE_TEST_SUITE_P(OpenedOrSaved, RecentFilesTest,
+                         ::testing::Values(std::pair{0, false}, std::pair{9, true},
+                                           std::pair{4, false}));
 
 }  // namespace
 }  // namespace kvpm

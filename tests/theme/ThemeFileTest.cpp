@@ -55,30 +55,26 @@ TEST_F(ThemeFile, EachSlotWritesItsSoundAndItsCustomTrackAndReadsBack) {
       {"[LOADING] ;Sound was Tamber\r\nSound=", {"", "LOAD88", "Tamber"},
        "Soundtrack=9\r\nTrack=5\r\nOption=1"},
       {"[SCORE]\r\nSound=", {"", "SCORE88", "ScoreX"}, "Soundtrack=9\r\nTrack=9\r\nOption=1"}};
-  const struct { SlotId slot; int soundtrack, track; std::string sound, record; } slots[] = {
-      {.slot = Intro, .soundtrack = 13, .track = 7, .sound = "USER07",
-       .record = "Soundtrack=13\r\nTrack=7\r\nOption="},
-      {.slot = Intro, .soundtrack = 1, .track = 1, .sound = "velrise",
-       .record = "Soundtrack=1\r\nTrack=1\r\nOption="},
-      {.slot = Loading, .soundtrack = 1, .track = 13, .sound = "ninthlk",
-       .record = "Soundtrack=1\r\nTrack=13\r\nOption="},
-      {.slot = Loading, .soundtrack = 14, .track = 50, .sound = "TRACK50",
-       .record = "Soundtrack=14\r\nTrack=50\r\nOption="},
-      {.slot = Score, .soundtrack = 14, .track = 1, .sound = "TRACK01",
-       .record = "Soundtrack=14\r\nTrack=1\r\nOption="},
-      {.slot = Score, .soundtrack = 1, .track = 21, .sound = "lastlite",
-       .record = "Soundtrack=1\r\nTrack=21\r\nOption="},
+  const struct { SlotId slot; int soundtrack, track; std::string sound; } slots[] = {
+      {.slot = Intro, .soundtrack = 13, .track = 7, .sound = "USER07"},
+      {.slot = Intro, .soundtrack = 1, .track = 1, .sound = "velrise"},
+      {.slot = Loading, .soundtrack = 1, .track = 13, .sound = "ninthlk"},
+      {.slot = Loading, .soundtrack = 14, .track = 50, .sound = "TRACK50"},
+      {.slot = Score, .soundtrack = 14, .track = 1, .sound = "TRACK01"},
+      {.slot = Score, .soundtrack = 1, .track = 21, .sound = "lastlite"},
   };
   for (const auto& c : slots) {
     for (const int option : {0, 1, 2, 3}) {
-      SCOPED_TRACE(c.record + std::to_string(option));
+      const std::string record = "Soundtrack=" + std::to_string(c.soundtrack) + "\r\nTrack=" +
+                                 std::to_string(c.track) + "\r\nOption=" + "0123"[option];
+      SCOPED_TRACE(record);
       NewPlaylist(state);
       state.playlist.music = state.playlist.shuffle = Ticked;
       SetSlot(state, c.slot, c.soundtrack, c.track, option);
       const auto& kind = kinds[c.slot];
       const std::string sound = option == kCustomOption ? c.sound : kind.sounds[option];
       EXPECT_EQ(ThemeText(), Golden({{kind.soundLine + kind.sounds[1], kind.soundLine + sound},
-                                     {kind.newRecord, c.record + "0123"[option]}}));
+                                     {kind.newRecord, record}}));
       prefix.CreateFile("C:\\slot.kvl", ThemeText());
       NewPlaylist(state);
       ASSERT_TRUE(LoadPlaylistFile(state, "C:\\slot.kvl"));
@@ -148,6 +144,11 @@ TEST_F(ThemeFile, ActivationWritesTheGamesAudioKeysAndDeactivationDeletesTheFile
   const std::string kept = GameBytes("HGMD.INI");
   EXPECT_EQ(kept.size(), huge.size());
   EXPECT_EQ(kept.substr(0, 80), huge.substr(0, 80));
+  std::filesystem::remove(theme);
+  std::filesystem::create_directory(theme);  // a folder of the theme file's name, no theme file
+  state.installation.themeFileExists = true;
+  EXPECT_TRUE(DeactivatePlaylist(state));
+  EXPECT_FALSE(ShowState(state).menu_disable.enabled);
   EXPECT_EQ(dialogs.texts,
             (Texts{"Error activating playlist.", "Error deactivating playlist.",
                    "\"C:\\Games\\Korvale\\thememd.ini\" deleted - custom playlist deactivated.",

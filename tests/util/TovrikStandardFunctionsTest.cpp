@@ -144,9 +144,10 @@ TEST(PathHelpersTest, ParseYesNoKnowsSixWordsWithoutRegardToCase) {
 }
 
 TEST(DisplayTextTest, ValidUtf8StaysAndOtherBytesAreWindows1252) {
-  const std::string utf8 = "\xC3\xA9\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+  const std::string utf8 = "\xC3\xA9\xDF\xBF\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
   for (const auto& [bytes, shown] : Pairs{
            {utf8, utf8}, {"\x80", "\xE2\x82\xAC"}, {"\x9F", "\xC5\xB8"}, {"\xC3", "\xC3\x83"},
+           {"\xC3(", "\xC3\x83("},
            {"\xC0\xAF", "\xC3\x80\xC2\xAF"}, {"\xE0\x9F\xBF", "\xC3\xA0\xC5\xB8\xC2\xBF"},
            {"\x81\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xE2\x82\xAC\xE2\x82\xAC"},
            // The five bytes the code page leaves undefined, and their neighbours.

@@ -50,7 +50,7 @@ TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
       {R"("a\0b")", "a"}, {R"("\a\b\e\f\n\r\t\v\q")", "\a\b\x1b\f\n\r\t\vq"}, {R"("\xzz")", "xzz"},
       {R"("\xd83d\x41\xd83dx\xde00\xd83d")", u + "A" + u + "x" + u + u}, {R"("ends in \)", ""},
       {R"("\xd83d\xde00!\351")", "\xf0\x9f\x98\x80!\xc3\xa9"}, {R"("abc)", ""},
-      {"dword:1a", "26"}, {"dword:xyz", ""}, {"dword:1a;", ""}, {"dword:100000000", ""}};
+      {R"("\75\101\0")", "=A"}, {"dword:1a", "26"}, {"dword:xyz", ""}, {"dword:1a;", ""}, {"dword:100000000", ""}};
   const std::string sample = At("system.reg"), fixture = KVPM_FIXTURES_DIR "/wine-system.reg.gz";
   ASSERT_EQ(std::system(("gzip -dc '" + fixture + "' >" + sample).c_str()), 0);
   std::string reg = ReadBytes(sample) + "\n[Software\\\\E] 1\n";
