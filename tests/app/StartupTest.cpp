@@ -87,7 +87,10 @@ TEST(StartupTest, TheProgramEndsOrOpensItsWindowAsTheInstallationAndKvpmIniSay) 
        .window = Window{.caption = "KV Playlist Manager", .deactivate = true, .music = Unticked,
                         .read = true, .about = true},
        .after = "ShowDisclaimer=no"},
-      {.setup = [](auto& p) { Theme(p, "[Themes]\r\n214=x"); Audio(p, "[audio]\nInGameMusic=loud"); },
+      {.setup = [](auto& p) {
+         Theme(p, "[Themes]\r\n214=x");
+         Audio(p, "[audio]\nInGameMusic=loud");
+       },
        .general = "MaxRecentFiles=2\r\n\r\n[RecentFiles]\r\n",
        .message = "A non-KVPM <thememd.ini> file has been detected. This file is probably part of "
                   "a mod.\r\nPlease note that any existing <thememd.ini> file will be overwritten "

@@ -66,7 +66,8 @@ TEST_F(SoundtrackArchivesTest, EachClickDeletesOrCopiesAndTheWindowFollows) {
        {"Could not detect a Harrowgate CD.", Buttons::Ok}}, .caption = kCopyHgCaption},
       {.s = 8, .answers = {AnswerOk}, .told = {insert, {"Error copying \"" + prefix.CdRoot('f') +
        "\\theme.mix\" to \"" + test::kGameFolder + "\\ecachethemeHG.mix\".", Buttons::Ok}},
-       .caption = kCopyHgCaption, .waits = {wait}, .fault = &platform::FileFaults::shortWrite, .discInF = true},
+       .caption = kCopyHgCaption, .waits = {wait}, .fault = &platform::FileFaults::shortWrite,
+       .discInF = true},
       // Available at once, listed in the drop-down list from the next start.
       {.s = 8, .answers = {AnswerOk}, .told = {insert, {"Harrowgate soundtrack successfully "
        "copied.", Buttons::Ok}}, .caption = kDeleteHgCaption, .boxEnabled = true,

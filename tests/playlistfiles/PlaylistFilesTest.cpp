@@ -153,7 +153,8 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
     std::function<void()> before = nullptr;
     int position = 0;  // of the recent file opened
   };
-  const Texts p1p7new = {"&1 C:\\P\\1", "&2 C:\\P\\7", "&3 C:\\P\\new"};
+  const Texts p1p7new = {"&1 C:\\P\\1", "&2 C:\\P\\7", "&3 C:\\P\\new"},
+              p1new9 = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"};
   const Step steps[] = {
       {.command = Open, .choices = {std::nullopt}, .caption = kUntitled,
        .menu = {"", "&2 C:\\P\\1", "&3 C:\\P\\2"}},
@@ -176,7 +177,7 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
        .kept = "C:\\P\\1"},
       {.command = SaveAs, .choices = {"C:\\P\\1"}, .answers = {AnswerYes}, .told = {replace},
        .caption = "C:\\P\\1" + titled, .file = "C:\\P\\1",
-       .menu = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"}, .written = "C:\\P\\1",
+       .menu = p1new9, .written = "C:\\P\\1",
        .before = [&] {
          state.settings.saveKvlNames = true;
          state.playlist.kvlNames[1][1] = "Opening";
@@ -184,11 +185,11 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
        }},
       // A path that kvpm.ini cannot give back stays out of the list.
       {.command = SaveAs, .choices = {"C:\\P\\rock;pop"}, .caption = "C:\\P\\rock;pop" + titled,
-       .file = "C:\\P\\rock;pop", .menu = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"},
+       .file = "C:\\P\\rock;pop", .menu = p1new9,
        .written = "C:\\P\\rock;pop"},
       {.command = SaveAs, .choices = {"C:\\P\\rock\npop"}, .caption = "C:\\P\\rock\npop" + titled,
-       .file = "C:\\P\\rock\npop", .menu = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"}},
-      {.command = New, .caption = kUntitled, .menu = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"}},
+       .file = "C:\\P\\rock\npop", .menu = p1new9},
+      {.command = New, .caption = kUntitled, .menu = p1new9},
       // A vanished file is told, a file that is there read as a new playlist: both move up.
       {.command = Recent, .told = {moved}, .caption = kUntitled,
        .menu = {"&1 C:\\P\\7", "&2 C:\\P\\1", "&3 C:\\P\\new"}, .before = [&] {

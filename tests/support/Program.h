@@ -42,7 +42,9 @@ class Program : public ::testing::Test {
 
   // The Windows path of a file in the game folder, and its bytes.
   static std::string Game(const std::string& name) { return kGameFolder + name; }
-  std::string GameBytes(const std::string& name) const { return ReadBytes(prefix.Native(Game(name))); }
+  std::string GameBytes(const std::string& name) const {
+    return ReadBytes(prefix.Native(Game(name)));
+  }
 
   // What the theme writer makes of the playlist as the program holds it.
   std::string ThemeText() const {

@@ -152,7 +152,8 @@ TEST_F(ThemeFile, ActivationWritesTheGamesAudioKeysAndDeactivationDeletesTheFile
   EXPECT_EQ(dialogs.texts,
             (Texts{"Error activating playlist.", "Error deactivating playlist.",
                    "\"C:\\Games\\Korvale\\thememd.ini\" deleted - custom playlist deactivated.",
-                   "Could not update the game's audio settings in \"C:\\Games\\Korvale\\HGMD.INI\".",
+                   "Could not update the game's audio settings in \"C:\\Games\\Korvale\\HGMD.INI"
+                   "\".",
                    activated}));
 }
 
