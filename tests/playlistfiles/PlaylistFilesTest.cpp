@@ -189,7 +189,8 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
        .written = "C:\\P\\rock;pop"},
       {.command = SaveAs, .choices = {"C:\\P\\rock\npop"}, .caption = "C:\\P\\rock\npop" + titled,
        .file = "C:\\P\\rock\npop", .menu = p1new9},
-      {.command = New, .caption = kUntitled, .menu = p1new9},
+      {.command = New, .caption = kUntitled, .menu = p1new9,
+       .before = [&] { state.dialogOpen.initialFolder = "x"; }},
       // A vanished file is told, a file that is there read as a new playlist: both move up.
       {.command = Recent, .told = {moved}, .caption = kUntitled,
        .menu = {"&1 C:\\P\\7", "&2 C:\\P\\1", "&3 C:\\P\\new"}, .before = [&] {
@@ -246,9 +247,9 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
   const std::string filter = "KVPM Playlist Files (*.kvl) | *.kvl";
   EXPECT_EQ(setup(dialogs.openDialogs[0]), std::tuple("Open", filter, "kvl", programFolder, ""));
   // From the second Open on, the folder of the file opened or saved last; a recent file
-  // opened changes nothing.
+  // opened leaves it as it was.
   EXPECT_EQ(setup(dialogs.openDialogs[3]), std::tuple("Open", filter, "kvl", "c:\\p", ""));
-  EXPECT_EQ(setup(dialogs.openDialogs[4]), std::tuple("Open", filter, "kvl", "C:\\P", ""));
+  EXPECT_EQ(setup(dialogs.openDialogs[4]), std::tuple("Open", filter, "kvl", "x", ""));
   EXPECT_EQ(setup(dialogs.saveDialogs[1]),
             std::tuple("Save As", filter, "kvl", programFolder, "C:\\P\\9"));
 }
