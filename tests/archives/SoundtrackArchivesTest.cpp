@@ -43,14 +43,15 @@ TEST_F(SoundtrackArchivesTest, EachClickDeletesOrCopiesAndTheWindowFollows) {
     int s;  // the button's soundtrack
     std::deque<int> answers;
     Told told;
-    std::string caption;  // the button's, after
-    bool enabled = true, boxEnabled = false;
-    int boxValue = Unticked, shown = 9;
+    std::string caption;                      // afterwards: the button's caption and state,
+    bool enabled = true, boxEnabled = false;  // the soundtrack's box,
+    int boxValue = Unticked, shown = 9;       // and the list's soundtrack
     std::string archive = "";  // how the archive in the game folder begins; "" for none
     std::vector<std::string> waits = {};
     Progress progress = {};
     bool platform::FileFaults::*fault = nullptr;
-    bool discInF = false, vanished = false, allowKv = true;
+    bool discInF = false, vanished = false;  // before: a Harrowgate CD put in F:, the archive gone
+    bool allowKv = true;                      // AllowKVDeletion
   };
   const Step steps[] = {
       {.s = 8, .answers = {AnswerCancel}, .told = {ask}, .caption = kDeleteHgCaption,

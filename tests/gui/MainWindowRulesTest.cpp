@@ -86,16 +86,14 @@ TEST(PrefixWindowTest, EachOfferShowsItsLauncherPrefixAndGameFolderInARowOfItsOw
       {.launcher = "Steam", .folder = "/s/pfx", .gameFolder = "C:\\Games\\Korvale\\"},
       {.launcher = "Lutris", .folder = "/l/kv", .gameFolder = "D:\\Korvale\\"},
       {.launcher = "Wine", .folder = "/h/.wine", .gameFolder = "C:\\KV\\"}};
-  const std::vector<std::vector<std::string>> rows = {{"Steam", "/s/pfx", "C:\\Games\\Korvale\\"},
-                                                      {"Lutris", "/l/kv", "D:\\Korvale\\"},
-                                                      {"Wine", "/h/.wine", "C:\\KV\\"}};
   PrefixWindow window(nullptr, offers);
   auto* list = window.findChild<QTreeWidget*>("lstPrefixes");
   ASSERT_EQ(list->topLevelItemCount(), 3);
   for (int row = 0; row < 3; ++row) {
-    for (int column = 0; column < 3; ++column) {
-      EXPECT_EQ(list->topLevelItem(row)->text(column).toStdString(), rows[row][column]);
-    }
+    const QTreeWidgetItem* item = list->topLevelItem(row);
+    EXPECT_EQ(item->text(0).toStdString(), offers[row].launcher);
+    EXPECT_EQ(item->text(1).toStdString(), offers[row].folder);
+    EXPECT_EQ(item->text(2).toStdString(), offers[row].gameFolder);
   }
   list->setCurrentItem(list->topLevelItem(2));
   window.accept();
