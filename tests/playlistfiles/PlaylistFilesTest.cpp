@@ -187,8 +187,10 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
       {.command = SaveAs, .choices = {"C:\\P\\rock;pop"}, .caption = "C:\\P\\rock;pop" + titled,
        .file = "C:\\P\\rock;pop", .menu = p1new9,
        .written = "C:\\P\\rock;pop"},
+#ifndef _WIN32  // no Windows file name holds a line break
       {.command = SaveAs, .choices = {"C:\\P\\rock\npop"}, .caption = "C:\\P\\rock\npop" + titled,
        .file = "C:\\P\\rock\npop", .menu = p1new9},
+#endif
       {.command = New, .caption = kUntitled, .menu = p1new9,
        .before = [&] { state.dialogOpen.initialFolder = "x"; }},
       // A vanished file is told, a file that is there read as a new playlist: both move up.
