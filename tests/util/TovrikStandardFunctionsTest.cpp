@@ -96,6 +96,9 @@ TEST_F(IniFileTest, AWriteChangesOneLineAndKeepsEveryOtherByte) {
       {kUtf16, "S", "Z", "\xC2\xA3", kUtf16 + std::string("\r\0\n\0Z\0=\0" "\xA3\0\r\0\n\0", 14)},
       {kUtf16, "S", "Z", "\xEF\xBF\xBF\xF0\x90\x80\x80\x80", kUtf16 + std::string("\r\0\n\0Z\0=\0"
        "\xFF\xFF\x00\xD8\x00\xDC\x80\0\r\0\n\0", 20)},  // a byte of no sequence is its own unit
+      {std::string("\xFF\xFE[\0A\0]\0\r\0\n\0[\0B\0]\0\r\0\n\0X\0=\0\xE9\0", 28), "A", "Z", "3",
+       std::string("\xFF\xFE[\0A\0]\0\r\0\n\0Z\0=\0" "3\0\r\0\n\0[\0B\0]\0\r\0\n\0X\0=\0\xE9\0",
+                   38)},  // the last line, without its line end, ends in a character above 127
       {old, "S", "K", "new\r\nX=1", ""}, {old, "S", "K", "new\rx", ""}, {old, "S", "K\nX", "v", ""},
       {old, "S\n[T]", "K", "v", ""}, {old, "S", "K=x", "v", ""}, {old, "S", " ", "v", ""},
       {old, "S", " [T]", "v", ""}, {old, "S]", "K", "v", ""}, {old, " ", "K", "v", ""}};
