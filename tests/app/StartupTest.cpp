@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "settings/Settings.h"
 #include "state/ShowState.h"
@@ -36,43 +37,69 @@ void Anthology(FakePrefix& p, const std::string& folder, bool archive = true) {
   if (archive) p.CreateFile(kSuite + "\\expandmd01.mix");
 }
 
+// What the window shows after start-up; the program ends with no window.
+struct Window {
+  std::string caption = "New Playlist - KV Playlist Manager";
+  bool deactivate = false;  // menu_disable enabled
+  int music = Ticked, shuffle = Ticked;
+  bool read = false;  // the active playlist (track 13/1) was read
+  int maxRecentFiles = 4;
+  bool allowHg = false, allowKv = false, saveKvlNames = false, about = false;
+};
+
 TEST(StartupTest, TheProgramEndsOrOpensItsWindowAsTheInstallationAndKvpmIniSay) {
-  const std::string untitled = " New Playlist - KV Playlist Manager ";
   struct Case {
     std::function<void(FakePrefix&)> setup;  // changes to the installed game, all archives there
-    std::string general, message;  // kvpm.ini's [General] lines ("-": no kvpm.ini)
-    // Game folder (+: compilation's), caption, menu_disable, Music, Shuffle, playlist read,
-    // MaxRecentFiles, AllowHG/KVDeletion, SaveKVLNames, About in front.
-    std::string window, after = "";  // kvpm.ini's [General] afterwards, "" for unchanged
+    std::string general = "", message = "";  // kvpm.ini's [General] lines ("-": no kvpm.ini)
+    std::string folder = "";                  // the game folder found
+    bool compilation = false;      // through the compilation's keys
+    std::optional<Window> window = std::nullopt;  // none: the program ends
+    std::string after = "";  // kvpm.ini's [General] afterwards, "" for unchanged
   };
   const Case cases[] = {
-      {[](auto& p) { Hg(p, kGone); }, "", kNoBase, ""},
-      {[](auto& p) { Hg(p, ""); Anthology(p, "C:\\Elsewhere"); }, "", kNoBase, ""},
-      {[](auto& p) { Kv(p, kKv + "nothing.exe"); }, "",
-       "Korvale is not installed! Please install Korvale", kKv + "n"},
-      {[](auto& p) { Version(p, 65536u); }, "", kUpdate, kKv},
-      {[](auto& p) { std::filesystem::remove(p.Native(kKv + "expandmd01.mix")); }, "", kUpdate,
-       kKv},
-      {[](auto& p) { Kv(p, ""); Anthology(p, kSuite, false); }, "", kUpdate, kSuite + "+"},
-      {[](auto& p) { Kv(p, kGone); Anthology(p, kSuite); Version(p, 65536u); },  // no version asked
-       "ShowDisclaimer=FALSE\r\nMaxRecentFiles= ;-\r\nAllowHGDeletion=y\r\nAllowKVDeletion=\r\n",
-       "", kSuite + "+" + untitled + "011 4nnn"},
-      {[](auto& p) { Kv(p, ""); Anthology(p, kSuite + "\\"); }, "ShowDisclaimer=no\r\n",
-       "", kSuite + "\\+" + untitled + "011 4nnn"},
-      {[](auto& p) { Hg(p, kGone); Anthology(p, kSuite); Theme(p, kOwn + "no"); },
-       "ShowDisclaimer=no ;seen\r\nMaxRecentFiles=6 ;how many\r\nAllowHGDeletion=YES ;button\r\n"
-       "AllowKVDeletion=true\r\nSaveKVLNames=1", "", kKv + " KV Playlist Manager 100 read 6yyy"},
+      {.setup = [](auto& p) { Hg(p, kGone); }, .message = kNoBase},
+      {.setup = [](auto& p) { Hg(p, ""); Anthology(p, "C:\\Elsewhere"); }, .message = kNoBase},
+      {.setup = [](auto& p) { Kv(p, kKv + "nothing.exe"); },
+       .message = "Korvale is not installed! Please install Korvale", .folder = kKv + "n"},
+      {.setup = [](auto& p) { Version(p, 65536u); }, .message = kUpdate, .folder = kKv},
+      {.setup = [](auto& p) { std::filesystem::remove(p.Native(kKv + "expandmd01.mix")); },
+       .message = kUpdate, .folder = kKv},
+      {.setup = [](auto& p) { Kv(p, ""); Anthology(p, kSuite, false); }, .message = kUpdate,
+       .folder = kSuite, .compilation = true},
+      {.setup = [](auto& p) { Kv(p, kGone); Anthology(p, kSuite); Version(p, 65536u); },  // no
+       .general = "ShowDisclaimer=FALSE\r\nMaxRecentFiles= ;-\r\nAllowHGDeletion=y\r\n"  // version
+                  "AllowKVDeletion=\r\n", .folder = kSuite, .compilation = true,  // asked
+       .window = Window{}},
+      {.setup = [](auto& p) { Kv(p, ""); Anthology(p, kSuite + "\\"); },
+       .general = "ShowDisclaimer=no\r\n", .folder = kSuite + "\\", .compilation = true,
+       .window = Window{}},
+      {.setup = [](auto& p) { Hg(p, kGone); Anthology(p, kSuite); Theme(p, kOwn + "no"); },
+       .general = "ShowDisclaimer=no ;seen\r\nMaxRecentFiles=6 ;how many\r\nAllowHGDeletion=YES "
+                  ";button\r\nAllowKVDeletion=true\r\nSaveKVLNames=1", .folder = kKv,
+       .window = Window{.caption = "KV Playlist Manager", .deactivate = true, .music = Unticked,
+                        .shuffle = Unticked, .read = true, .maxRecentFiles = 6, .allowHg = true,
+                        .allowKv = true, .saveKvlNames = true}},
       // The game's audio settings win over the active playlist's.
-      {[](auto& p) { Theme(p, kOwn + "1"); Audio(p, "[Audio]\nIsScoreShuffle=1\nInGameMusic=0"); },
-       "ShowDisclaimer=maybe", "", kKv + " KV Playlist Manager 101 read 4nnn About",
-       "ShowDisclaimer=no"},
-      {[](auto& p) { Theme(p, "[Themes]\r\n214=x"); Audio(p, "[audio]\nInGameMusic=loud"); },
-       "MaxRecentFiles=2\r\n\r\n[RecentFiles]\r\n",
-       "A non-KVPM <thememd.ini> file has been detected. This file is probably part of a mod.\r\n"
-       "Please note that any existing <thememd.ini> file will be overwritten when Activating a "
-       "custom playlist.", kKv + untitled + "100 2nnn About",
-       "MaxRecentFiles=2\r\nShowDisclaimer=no\r\n\r\n[RecentFiles]\r\n"},
-      {[](FakePrefix&) {}, "-", "", kKv + untitled + "011 0nnn About"},  // a first start
+      {.setup = [](auto& p) {
+         Theme(p, kOwn + "1");
+         Audio(p, "[Audio]\nIsScoreShuffle=1\nInGameMusic=0");
+       }, .general = "ShowDisclaimer=maybe", .folder = kKv,
+       .window = Window{.caption = "KV Playlist Manager", .deactivate = true, .music = Unticked,
+                        .read = true, .about = true},
+       .after = "ShowDisclaimer=no"},
+      {.setup = [](auto& p) {
+         Theme(p, "[Themes]\r\n214=x");
+         Audio(p, "[audio]\nInGameMusic=loud");
+       },
+       .general = "MaxRecentFiles=2\r\n\r\n[RecentFiles]\r\n",
+       .message = "A non-KVPM <thememd.ini> file has been detected. This file is probably part of "
+                  "a mod.\r\nPlease note that any existing <thememd.ini> file will be overwritten "
+                  "when Activating a custom playlist.", .folder = kKv,
+       .window = Window{.deactivate = true, .music = Unticked, .shuffle = Unticked,
+                        .maxRecentFiles = 2, .about = true},
+       .after = "MaxRecentFiles=2\r\nShowDisclaimer=no\r\n\r\n[RecentFiles]\r\n"},
+      {.setup = [](FakePrefix&) {}, .general = "-", .folder = kKv,  // a first start
+       .window = Window{.maxRecentFiles = 0, .about = true}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
@@ -86,19 +113,25 @@ TEST(StartupTest, TheProgramEndsOrOpensItsWindowAsTheInstallationAndKvpmIniSay) 
     test::FakeDialogs user;
     MainState started{user};
     const StartupOutcome outcome = InitialiseMainWindow(started, program);
-    const ControlStates window = ShowState(started);
-    const Settings& read = started.settings;
-    const Installation& game = started.installation;
     EXPECT_EQ(user.texts, c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
-    EXPECT_EQ(game.gameFolder + (game.compilationInstall ? "+" : "") +
-                  (outcome == StartupOutcome::EndProgram ? "" : " " + window.caption + " " +
-                  "01"[window.menu_disable.enabled] + std::to_string(window.cboxMusic.value) +
-                  std::to_string(window.cboxShuffle.value) +
-                  (started.playlist.trackSelected[13][1] ? " read " : " ") +
-                  std::to_string(read.maxRecentFiles) + "ny"[read.allowHgDeletion] +
-                  "ny"[read.allowKvDeletion] + "ny"[read.saveKvlNames]) +
-                  (window.enabled || outcome != StartupOutcome::ShowWindowAndAbout ? "" : " About"),
-              c.window);
+    EXPECT_EQ(started.installation.gameFolder, c.folder);
+    EXPECT_EQ(started.installation.compilationInstall, c.compilation);
+    EXPECT_EQ(outcome == StartupOutcome::EndProgram, !c.window);
+    if (c.window) {
+      const ControlStates window = ShowState(started);
+      const Settings& read = started.settings;
+      EXPECT_EQ(window.caption, c.window->caption);
+      EXPECT_EQ(window.menu_disable.enabled, c.window->deactivate);
+      EXPECT_EQ(window.cboxMusic.value, c.window->music);
+      EXPECT_EQ(window.cboxShuffle.value, c.window->shuffle);
+      EXPECT_EQ(started.playlist.trackSelected[13][1], c.window->read);
+      EXPECT_EQ(read.maxRecentFiles, c.window->maxRecentFiles);
+      EXPECT_EQ(read.allowHgDeletion, c.window->allowHg);
+      EXPECT_EQ(read.allowKvDeletion, c.window->allowKv);
+      EXPECT_EQ(read.saveKvlNames, c.window->saveKvlNames);
+      EXPECT_EQ(outcome == StartupOutcome::ShowWindowAndAbout, c.window->about);
+      EXPECT_EQ(window.enabled, !c.window->about);
+    }
     if (c.general != "-") {
       EXPECT_EQ(test::ReadBytes(settings),
                 "[General]\r\n" + (c.after.empty() ? c.general : c.after));

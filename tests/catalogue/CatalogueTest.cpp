@@ -7,11 +7,16 @@
 #include <vector>
 
 #include "catalogue/Availability.h"
+#include "catalogue/TrackKey.h"
 #include "state/ShowState.h"
 #include "support/Program.h"
 
 namespace kvpm {
 namespace {
+
+const std::string kTitles[] = {"Velmora", "Quillan", "Brannoch", "Sollet", "Tarvik", "Ombrith",
+    "Pellow", "Harrowgate", "Harrowgate: Korvale", "Zephran", "Harrowgate Extra Tracks",
+    "Korvale: Nightward", "Custom User Soundtrack", "Generic Mod Soundtrack"};
 
 // The enabled boxes (showing their titles), the buttons and the menu entry;
 // the drop-down list offers the same soundtracks by title and number.
@@ -19,11 +24,11 @@ std::string Offered(const MainState& state) {
   const ControlStates controls = ShowState(state);
   std::string boxes, entries;
   for (int s = 1; s <= kSoundtrackCount; ++s) {
-    EXPECT_EQ(controls.cboxSoundtrack[s - 1].caption, state.catalogue.soundtrackTitles[s]);
+    EXPECT_EQ(controls.cboxSoundtrack[s - 1].caption, kTitles[s - 1]);
     if (controls.cboxSoundtrack[s - 1].enabled) boxes += std::to_string(s) + " ";
   }
   for (const ComboItem& item : controls.comboSoundtrack.items) {
-    EXPECT_EQ(item.text, state.catalogue.soundtrackTitles[item.data]);
+    EXPECT_EQ(item.text, kTitles[item.data - 1]);
     entries += std::to_string(item.data) + " ";
   }
   EXPECT_EQ(entries, boxes);
@@ -67,6 +72,22 @@ TEST(SoundtrackAvailability, FollowsTheArchivesInTheGameFolder) {
     EXPECT_EQ(Offered(*state), c.offered);
   }
   EXPECT_EQ(EscapeAmpersands("&Brannoch && Sons&"), "&&Brannoch &&&& Sons&&");
+}
+
+// A game track's key: its soundtrack's code and the words of its title
+// without a trailing remark, each starting in upper case, blanks removed.
+TEST(TrackKeyTest, TheTitlesWordsWithoutATrailingRemark) {
+  const struct { std::string code, title, key; } cases[] = {
+      {.code = "KV", .title = "Quarn [KV Intro Theme]", .key = "THEME:KV_Quarn"},
+      {.code = "KV", .title = "Score Theme [KV Score Theme] ", .key = "THEME:KV_ScoreTheme"},
+      {.code = "VM", .title = "Blood & Brass", .key = "THEME:VM_Blood&Brass"},
+      {.code = "VM", .title = "heron's  watch (old).", .key = "THEME:VM_Heron'sWatch(old)."},
+      {.code = "X", .title = "a [b] c", .key = "THEME:X_A[b]C"},
+      {.code = "X", .title = "[Remark]", .key = "THEME:X_"},
+      {.code = "X", .title = "12 bars*", .key = "THEME:X_12Bars*"},
+      {.code = "X", .title = "\xe9t\xe9 song]", .key = "THEME:X_\xe9t\xe9Song]"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TrackKey(c.code, c.title), c.key) << c.title;
 }
 
 }  // namespace

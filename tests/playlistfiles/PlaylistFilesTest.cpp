@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <functional>
+#include <tuple>
 
 #include "platform/Files.h"
 #include "playlist/SoundtrackSelection.h"
@@ -21,25 +24,34 @@ using Texts = std::vector<std::string>;
 const std::string kUntitled = "New Playlist - KV Playlist Manager";
 const std::string kOption = "[KVPMINTR]\r\nTrack=1\r\nOption=1\r\n";  // playlist file, bad Intro
 
+using Track = std::pair<int, int>;
+using Slots = std::array<std::array<int, 3>, 3>;  // option, soundtrack, track of each slot
+
 class PlaylistFilesTest : public test::Program {
  protected:
-  // Selected tracks, the slots, Game Music and Shuffle.
-  std::string Playlist() {
-    std::string text;
+  std::vector<Track> Selected() const {
+    std::vector<Track> tracks;
     for (int s = 1; s <= kSoundtrackCount; ++s) {
       for (int t = 1; t <= kMaxTracks; ++t) {
-        if (!state.playlist.trackSelected[s][t]) continue;
-        text += std::to_string(s) + "/" + std::to_string(t) + " ";
+        if (state.playlist.trackSelected[s][t]) tracks.emplace_back(s, t);
       }
     }
+    return tracks;
+  }
+  Slots SlotValues() const {
+    Slots slots;
     for (SlotId id : {Intro, Loading, Score}) {
       const Slot& slot = state.playlist.slot[id];
-      text += std::to_string(slot.option) + " " + std::to_string(slot.soundtrack) + "/" +
-              std::to_string(slot.track) + (id == Score ? " " : "|");
+      slots[id] = {slot.option, slot.soundtrack, slot.track};
     }
-    return text + std::to_string(state.playlist.music) + std::to_string(state.playlist.shuffle);
+    return slots;
   }
   std::string Bytes(const std::string& path) const { return test::ReadBytes(prefix.Native(path)); }
+  // A playlist file selecting track 13/1.
+  std::string PlaylistFile(const std::string& path) {
+    prefix.CreateFile(path, kOption + "[Themes]\r\n214=x\r\n");
+    return path;
+  }
 };
 
 TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
@@ -48,115 +60,252 @@ TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
   const std::string mine = "C:\\a", list = "\r\n\r\nQuillan\r\nKorvale: Nightward";
   const std::string mixed = kOption + "[Themes]\r\n6=x\r\n39=x\r\n159=x\r\n160=x\r\n172=x\r\n" +
                             "[KVPMSCOR]\r\nSoundtrack=12\r\nTrack=4\r\nOption=3\r\n";  // 2's, 12's
-  const std::string untouched = "1 9/2|1 9/5|1 9/9 10", huge(6 << 20, '9');
-  struct Case { std::string file, path, playlist, message = ""; };  // playlist "" for unchanged
+  const std::string huge(6 << 20, '9');
+  const Slots fresh = {{{1, 9, 2}, {1, 9, 5}, {1, 9, 9}}};
+  struct Case {
+    std::string file, path;
+    bool read;  // else refused, and the playlist stays
+    std::vector<Track> tracks = {};
+    Slots slots = {};
+    int music = Ticked, shuffle = Unticked;
+    std::string message = "";
+  };
   const Case cases[] = {
       // Tracks by running number, 39 the Generic Mod Soundtrack's first, 263 the last; any
       // value that is not all comment. Slot options 0 to 2 whatever the soundtrack.
-      {"[Themes]\r\n5=x\r\n39=x\r\n263=x\r\n264=x\r\n40=;x\r\n41= ; x\r\n42=x;\r\n[KVPMOPTS]\r\n"
-       "Music=no\r\nShuffle=yes\r\n[KVPMINTR]\r\nSoundtrack=13\r\nTrack=09\r\nOption=3\r\n"
-       "[KVPMLOAD]\r\nSoundtrack=2\r\nTrack=14\r\nOption=2\r\n[KVPMSCOR]\r\nSoundtrack=2\r\n"
-       "Track=3\r\nOption=0\r\n", mine, "13/50 14/1 14/4 3 13/9|2 2/14|0 2/3 01"},
+      {.file = "[Themes]\r\n5=x\r\n39=x\r\n263=x\r\n264=x\r\n40=;x\r\n41= ; x\r\n42=x;\r\n"
+               "[KVPMOPTS]\r\nMusic=no\r\nShuffle=yes\r\n[KVPMINTR]\r\nSoundtrack=13\r\nTrack=09"
+               "\r\nOption=3\r\n[KVPMLOAD]\r\nSoundtrack=2\r\nTrack=14\r\nOption=2\r\n[KVPMSCOR]"
+               "\r\nSoundtrack=2\r\nTrack=3\r\nOption=0\r\n",
+       .path = mine, .read = true, .tracks = {{13, 50}, {14, 1}, {14, 4}},
+       .slots = {{{3, 13, 9}, {2, 2, 14}, {0, 2, 3}}}, .music = Unticked, .shuffle = Ticked},
       // Damaged slots keep their new values (no track, no option, no int); no key without "=".
-      {"[KVPMINTR]\r\nSoundtrack=5\r\nTrack=9\r\nOption=2\r\n[KVPMLOAD]\r\nSoundtrack=5\r\nTrack=3"
-       "\r\nOption=4\r\n[KVPMSCOR]\r\nSoundtrack=5\r\nTrack=3\r\nOption=" + huge + "\r\n[KVPMOPTS]"
-       "\r\nMusic=loud\r\n[Themes]\r\n" + huge + "\r\n39=x", mine, "14/1 " + untouched},
+      {.file = "[KVPMINTR]\r\nSoundtrack=5\r\nTrack=9\r\nOption=2\r\n[KVPMLOAD]\r\nSoundtrack=5"
+               "\r\nTrack=3\r\nOption=4\r\n[KVPMSCOR]\r\nSoundtrack=5\r\nTrack=3\r\nOption=" +
+               huge + "\r\n[KVPMOPTS]\r\nMusic=loud\r\n[Themes]\r\n" + huge + "\r\n39=x",
+       .path = mine, .read = true, .tracks = {{14, 1}}, .slots = fresh},
       // Missing soundtracks once each, in number order; the first text for the theme file only.
-      {mixed, test::kGameFolder + "THEMEMD.INI", "14/1 " + untouched,
-       "Some tracks from the playlist \"THEMEMD.INI\" could not be enabled because you do not have "
-       "the soundtrack files that they belong to.\r\nTracks from the following soundtracks have "
-       "not been enabled:" + list},
-      {mixed, test::kGameFolder + "thememd.ini", "14/1 " + untouched,
-       "Some tracks in the currently active playlist could not be enabled because the soundtrack "
-       "files that they belong to have been removed.\r\nThe following soundtrack files are "
-       "missing:" + list},
-      {"[KVPMINTR]\r\nOption= ;1", mine, "", "\"C:\\a\" is not a KVPM Playlist File!"},
-      {"", "C:\\Games", "", "\"C:\\Games\" does not exist!"},  // a folder, not a file
-      {kOption, mine, "", "\"C:\\a\" could not be read."},  // locked
+      {.file = mixed, .path = test::kGameFolder + "THEMEMD.INI", .read = true, .tracks = {{14, 1}},
+       .slots = fresh, .message = "Some tracks from the playlist \"THEMEMD.INI\" could not be "
+       "enabled because you do not have the soundtrack files that they belong to.\r\nTracks from "
+       "the following soundtracks have not been enabled:" + list},
+      {.file = mixed, .path = test::kGameFolder + "thememd.ini", .read = true, .tracks = {{14, 1}},
+       .slots = fresh, .message = "Some tracks in the currently active playlist could not be "
+       "enabled because the soundtrack files that they belong to have been removed.\r\nThe "
+       "following soundtrack files are missing:" + list},
+      {.file = "[KVPMINTR]\r\nOption= ;1", .path = mine, .read = false,
+       .message = "\"C:\\a\" is not a KVPM Playlist File!"},
+      {.file = "", .path = "C:\\Games", .read = false,  // a folder, not a file
+       .message = "\"C:\\Games\" does not exist!"},
+      {.file = kOption, .path = mine, .read = false,  // locked
+       .message = "\"C:\\a\" could not be read."},
+      {.file = kOption + std::string(16 << 20, ';'), .path = mine, .read = false,  // over 16 MB
+       .message = "\"C:\\a\" could not be read."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file.substr(0, 100));
     SelectTrack(state, 13, 7);  // a change that a file read replaces and a refused one keeps
-    const std::string before = Playlist();
+    const std::vector<Track> tracks = Selected();
+    const Slots slots = SlotValues();
+    const int music = state.playlist.music, shuffle = state.playlist.shuffle;
     state.playlist.title = state.playlist.file = "x";
     ShowSoundtrack(state, 5);
     dialogs.texts.clear();
     if (!c.file.empty()) prefix.CreateFile(c.path, c.file);
     platform::Faults().failRead = c.file == kOption;
-    EXPECT_EQ(LoadPlaylistFile(state, c.path), !c.playlist.empty());
+    EXPECT_EQ(LoadPlaylistFile(state, c.path), c.read);
     platform::Faults() = {};
-    EXPECT_EQ(Playlist(), c.playlist.empty() ? before : c.playlist);
+    EXPECT_EQ(Selected(), c.read ? c.tracks : tracks);
+    EXPECT_EQ(SlotValues(), c.read ? c.slots : slots);
+    EXPECT_EQ(state.playlist.music, c.read ? c.music : music);
+    EXPECT_EQ(state.playlist.shuffle, c.read ? c.shuffle : shuffle);
     EXPECT_EQ(dialogs.texts, c.message.empty() ? Texts{} : Texts{c.message});
-    EXPECT_EQ(state.playlist.title + state.playlist.file,
-              c.playlist.empty() ? "xx" : "New Playlist");  // read: untitled, callers name it
+    EXPECT_EQ(state.playlist.title, c.read ? "New Playlist" : "x");  // callers name it
+    EXPECT_EQ(state.playlist.file, c.read ? "" : "x");
     EXPECT_EQ(ShownSoundtrack(state), 9);
   }
 }
 
+// The File menu's commands, one after another over a list of recent files
+// whose first place is empty; the menu shows three.
 TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTheRecentFiles) {
-  const auto file = [this](const std::string& name) {  // a playlist selecting track 13/1
-    prefix.CreateFile("C:\\P\\" + name, kOption + "[Themes]\r\n214=x\r\n");
-    return "C:\\P\\" + name;
-  };
   std::string list = "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=3\r\n[RecentFiles]\r\n0=";
-  for (int i = 1; i <= 8; ++i) list += "\r\n" + std::to_string(i) + "=" + file(std::to_string(i));
+  for (int i = 1; i <= 8; ++i) {
+    list += "\r\n" + std::to_string(i) + "=" + PlaylistFile("C:\\P\\" + std::to_string(i));
+  }
   test::WriteBytes(programFolder + "/kvpm.ini", list + "\r\n; kept\r\n");
   prefix.CreateFile("C:\\P\\notes", "[Themes]\r\n6=x\r\n");
   Start();
-  const ControlStates controls = ShowState(state);
-  const std::array<MenuItem, 10>& menu = controls.menu_file;  // items 1 to 9
-  EXPECT_EQ(menu[2].caption + menu[3].caption, "&2 C:\\P\\1&3 C:\\P\\2");
-  EXPECT_EQ(std::to_string(menu[1].visible) + std::to_string(menu[4].visible) +
-                std::to_string(controls.menu_line4.visible), "001");
-  const std::string one = Bytes("C:\\P\\1");
-  dialogs.openChoices = {std::nullopt, "C:\\P\\notes", "c:\\p\\4", file("9")};
-  dialogs.saveChoices = {"C:\\P\\1", "C:\\P\\1", "C:\\P\\new", "C:\\P\\1", "C:\\P\\rock;pop"};
-  dialogs.answers = {AnswerCancel, AnswerOk, AnswerNo, AnswerYes};
-  FileOpen(state);
-  FileSave(state);  // untitled: Save As, and Cancel at the question
-  EXPECT_EQ(Bytes("C:\\P\\1") + ShowState(state).caption, one + kUntitled);
-  FileOpen(state);  // the dialog again after a refused file; the same file as 4
-  EXPECT_EQ(ShowState(state).caption, "c:\\p\\4 - KV Playlist Manager");
-  FileOpen(state);  // a file not in the list
-  std::filesystem::remove(prefix.Native("C:\\P\\7"));
-  prefix.CreateFolder("C:\\P\\7");  // a folder is no file
-  SelectTrack(state, 13, 7);
-  FileSaveAs(state);  // No, then a file not written yet: the first empty or missing place
-  EXPECT_EQ(Bytes("C:\\P\\1") + Bytes("C:\\P\\new"), one + ThemeText());
-  EXPECT_EQ(ShowState(state).caption, "C:\\P\\new - KV Playlist Manager");
-  state.settings.saveKvlNames = true;
-  state.playlist.kvlNames[1][1] = "Opening";
-  state.playlist.music = Unticked;
-  FileSaveAs(state);  // Yes
-  EXPECT_EQ(Bytes("C:\\P\\1"), ThemeText());
-  FileSaveAs(state);  // a path that kvpm.ini cannot give back stays out of the list
-  // A vanished file is told, a file that is there read as a new playlist: both move up.
-  FileNew(state);
-  state.playlist.title = state.dialogOpen.initialFolder = "x";
-  for (int position : {9, 1, 2}) OpenRecentFile(state, position);
-  EXPECT_EQ(ThemeText(), Bytes("C:\\P\\1"));  // what Save As wrote reads back the same
-  EXPECT_EQ(ShowState(state).caption + state.playlist.file + state.dialogOpen.initialFolder,
-            kUntitled + "x");
+  const std::string one = Bytes("C:\\P\\1"), titled = " - KV Playlist Manager";
+  const std::string theme = test::kGameFolder + "thememd.ini";
   const std::string replace = "\"C:\\P\\1\" already exists!\r\nAre you sure you want overwrite "
                               "this file?", moved = "The file \"C:\\P\\7\" has been moved/renamed/"
                               "deleted since it was last accessed.";
-  EXPECT_EQ(dialogs.texts, (Texts{replace, "\"C:\\P\\notes\" is not a KVPM Playlist File!", replace,
-                                  replace, moved, moved}));
+  enum Command { Open, Save, SaveAs, Recent, New };
+  struct Step {
+    Command command;
+    std::deque<std::optional<std::string>> choices = {};  // in the file dialogs
+    std::deque<int> answers = {};
+    Texts told = {};
+    std::string caption, file = "";  // the current file, which Save writes
+    Texts menu;                      // items 1 to 3, "" for a hidden one
+    std::string written = "", kept = "";  // a file that now holds the playlist, one left as it was
+    std::function<void()> before = nullptr;
+    int position = 0;  // of the recent file opened
+  };
+  const Texts p1p7new = {"&1 C:\\P\\1", "&2 C:\\P\\7", "&3 C:\\P\\new"},
+              p1new9 = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"};
+  const Step steps[] = {
+      {.command = Open, .choices = {std::nullopt}, .caption = kUntitled,
+       .menu = {"", "&2 C:\\P\\1", "&3 C:\\P\\2"}},
+      {.command = Save, .choices = {"C:\\P\\1"}, .answers = {AnswerCancel}, .told = {replace},
+       .caption = kUntitled, .menu = {"", "&2 C:\\P\\1", "&3 C:\\P\\2"}, .kept = "C:\\P\\1"},
+      // The dialog again after a refused file; the same file as 4, in other letters.
+      {.command = Open, .choices = {"C:\\P\\notes", "c:\\p\\4"},
+       .told = {"\"C:\\P\\notes\" is not a KVPM Playlist File!"}, .caption = "c:\\p\\4" + titled,
+       .file = "c:\\p\\4", .menu = {"&1 c:\\p\\4", "", "&3 C:\\P\\1"}},
+      {.command = Open, .choices = {PlaylistFile("C:\\P\\9")}, .caption = "C:\\P\\9" + titled,
+       .file = "C:\\P\\9", .menu = {"&1 C:\\P\\9", "&2 c:\\p\\4", ""}},
+      // Save after Open writes without a word.
+      {.command = Save, .caption = "C:\\P\\9" + titled, .file = "C:\\P\\9",
+       .menu = {"&1 C:\\P\\9", "&2 c:\\p\\4", ""}, .written = "C:\\P\\9",
+       .before = [&] { SelectTrack(state, 13, 7); }},
+      // No, then a file not written yet: it takes the first empty or missing place.
+      {.command = SaveAs, .choices = {"C:\\P\\1", "C:\\P\\new"}, .answers = {AnswerNo},
+       .told = {replace}, .caption = "C:\\P\\new" + titled, .file = "C:\\P\\new",
+       .menu = {"&1 C:\\P\\new", "&2 C:\\P\\9", "&3 c:\\p\\4"}, .written = "C:\\P\\new",
+       .kept = "C:\\P\\1"},
+      {.command = SaveAs, .choices = {"C:\\P\\1"}, .answers = {AnswerYes}, .told = {replace},
+       .caption = "C:\\P\\1" + titled, .file = "C:\\P\\1",
+       .menu = p1new9, .written = "C:\\P\\1",
+       .before = [&] {
+         state.settings.saveKvlNames = true;
+         state.playlist.kvlNames[1][1] = "Opening";
+         state.playlist.music = Unticked;
+       }},
+      // A path that kvpm.ini cannot give back stays out of the list.
+      {.command = SaveAs, .choices = {"C:\\P\\rock;pop"}, .caption = "C:\\P\\rock;pop" + titled,
+       .file = "C:\\P\\rock;pop", .menu = p1new9,
+       .written = "C:\\P\\rock;pop"},
+#ifndef _WIN32  // no Windows file name holds a line break
+      {.command = SaveAs, .choices = {"C:\\P\\rock\npop"}, .caption = "C:\\P\\rock\npop" + titled,
+       .file = "C:\\P\\rock\npop", .menu = p1new9},
+#endif
+      {.command = New, .caption = kUntitled, .menu = p1new9,
+       .before = [&] { state.dialogOpen.initialFolder = "x"; }},
+      // A vanished file is told, a file that is there read as a new playlist: both move up.
+      {.command = Recent, .told = {moved}, .caption = kUntitled,
+       .menu = {"&1 C:\\P\\7", "&2 C:\\P\\1", "&3 C:\\P\\new"}, .before = [&] {
+         std::filesystem::remove(prefix.Native("C:\\P\\7"));
+         prefix.CreateFolder("C:\\P\\7");  // a folder is no file
+       }, .position = 9},
+      {.command = Recent, .told = {moved}, .caption = kUntitled,
+       .menu = {"&1 C:\\P\\7", "&2 C:\\P\\1", "&3 C:\\P\\new"}, .position = 1},
+      {.command = Recent, .caption = kUntitled, .menu = p1p7new, .written = "C:\\P\\1",
+       .position = 2},  // reads back the same
+      // The game's theme file opened is the file that Save writes.
+      {.command = Open, .choices = {PlaylistFile(theme)}, .caption = theme + titled, .file = theme,
+       .menu = {"&1 " + theme, "&2 C:\\P\\1", "&3 C:\\P\\7"}},
+      {.command = Save, .caption = theme + titled, .file = theme,
+       .menu = {"&1 " + theme, "&2 C:\\P\\1", "&3 C:\\P\\7"}, .written = theme,
+       .before = [&] { SelectTrack(state, 13, 8); }},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(&step - steps);
+    if (step.before) step.before();
+    dialogs.texts.clear();
+    (step.command == Open ? dialogs.openChoices : dialogs.saveChoices) = step.choices;
+    dialogs.answers = step.answers;
+    if (step.command == Open) FileOpen(state);
+    if (step.command == Save) FileSave(state);
+    if (step.command == SaveAs) FileSaveAs(state);
+    if (step.command == Recent) OpenRecentFile(state, step.position);
+    if (step.command == New) FileNew(state);
+    EXPECT_EQ(dialogs.texts, step.told);
+    const ControlStates controls = ShowState(state);
+    EXPECT_EQ(controls.caption, step.caption);
+    EXPECT_EQ(state.playlist.file, step.file);
+    for (int n = 1; n <= 3; ++n) {
+      EXPECT_EQ(controls.menu_file[n].visible ? controls.menu_file[n].caption : "",
+                step.menu[n - 1]) << n;
+    }
+    EXPECT_FALSE(controls.menu_file[4].visible);
+    EXPECT_TRUE(controls.menu_line4.visible);
+    // kvpm.ini keeps the list at once: the first place as item 1 shows it.
+    const std::string first = "\r\n0=" + (step.menu[0].empty() ? "" : step.menu[0].substr(3));
+    EXPECT_NE(test::ReadBytes(programFolder + "/kvpm.ini").find(first + "\r\n"), std::string::npos);
+    if (!step.written.empty()) {
+      EXPECT_EQ(Bytes(step.written), ThemeText());
+    }
+    if (!step.kept.empty()) {
+      EXPECT_EQ(Bytes(step.kept), one);
+    }
+  }
   EXPECT_EQ(dialogs.buttons[0], Buttons::YesNoCancel);
-  const std::array<MenuItem, 10> items = ShowState(state).menu_file;
-  EXPECT_EQ(items[1].caption + items[2].caption + items[3].caption + (items[4].visible ? "1" : "0"),
-            "&1 C:\\P\\1&2 C:\\P\\7&3 C:\\P\\new0");
   EXPECT_EQ(test::ReadBytes(programFolder + "/kvpm.ini"),
-            "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=3\r\n[RecentFiles]\r\n0=C:\\P\\1\r\n"
-            "1=C:\\P\\7\r\n2=C:\\P\\new\r\n3=C:\\P\\9\r\n4=c:\\p\\4\r\n5=C:\\P\\2\r\n6=C:\\P\\3\r\n"
-            "7=C:\\P\\5\r\n8=C:\\P\\6\r\n; kept\r\n");
-  const FileDialogSetup &open = dialogs.openDialogs[3], &save = dialogs.saveDialogs[1];
-  EXPECT_EQ(open.title + open.filter + open.defaultExtension + open.initialFolder + open.fileName,
-            "OpenKVPM Playlist Files (*.kvl) | *.kvlkvlc:\\p");  // the last file's folder
-  EXPECT_EQ(save.title + save.filter + save.defaultExtension + save.initialFolder + save.fileName,
-            "Save AsKVPM Playlist Files (*.kvl) | *.kvlkvl" + programFolder + "C:\\P\\9");
-  EXPECT_EQ(dialogs.openDialogs[0].initialFolder, programFolder);  // no file at position 1
+            "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=3\r\n[RecentFiles]\r\n0=" + theme +
+            "\r\n1=C:\\P\\1\r\n2=C:\\P\\7\r\n3=C:\\P\\new\r\n4=C:\\P\\9\r\n5=c:\\p\\4\r\n"
+            "6=C:\\P\\2\r\n7=C:\\P\\3\r\n8=C:\\P\\5\r\n; kept\r\n");
+  const auto setup = [](const FileDialogSetup& d) {
+    return std::tuple(d.title, d.filter, d.defaultExtension, d.initialFolder, d.fileName);
+  };
+  const std::string filter = "KVPM Playlist Files (*.kvl) | *.kvl";
+  EXPECT_EQ(setup(dialogs.openDialogs[0]), std::tuple("Open", filter, "kvl", programFolder, ""));
+  // From the second Open on, the folder of the file opened or saved last; a recent file
+  // opened leaves it as it was.
+  EXPECT_EQ(setup(dialogs.openDialogs[3]), std::tuple("Open", filter, "kvl", "c:\\p", ""));
+  EXPECT_EQ(setup(dialogs.openDialogs[4]), std::tuple("Open", filter, "kvl", "x", ""));
+  EXPECT_EQ(setup(dialogs.saveDialogs[1]),
+            std::tuple("Save As", filter, "kvl", programFolder, "C:\\P\\9"));
 }
+
+#ifndef _WIN32
+// Names alike but for case are two files on Linux, as the file dialog shows them.
+TEST_F(PlaylistFilesTest, SaveAsANameThatDiffersOnlyInCaseWritesANewFile) {
+  Start();
+  const std::string rock = programFolder + "/Rock.kvl", lower = programFolder + "/rock.kvl";
+  test::WriteBytes(rock, "mine");
+  dialogs.saveChoices = {lower};
+  FileSaveAs(state);
+  EXPECT_EQ(dialogs.texts, Texts{});
+  EXPECT_EQ(test::ReadBytes(lower), test::Golden());
+  EXPECT_EQ(test::ReadBytes(rock), "mine");
+}
+#endif
+
+// The list keeps nine places whatever the menu shows (item n the file n-1 here):
+// a file opened or saved that no place names drops the ninth.
+class RecentFilesTest : public PlaylistFilesTest,
+                        public ::testing::WithParamInterface<std::pair<int, bool>> {};
+
+TEST_P(RecentFilesTest, NinePlacesAreKeptAndTheMenuShowsAsManyAsMaxRecentFiles) {
+  const auto [shown, saveAs] = GetParam();  // MaxRecentFiles, and Save As rather than Open
+  std::string list = "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=" + std::to_string(shown) +
+                     "\r\n[RecentFiles]\r\n";
+  for (int i = 0; i < 9; ++i) {
+    list += std::to_string(i) + "=" + PlaylistFile("C:\\P\\" + std::to_string(i + 1)) + "\r\n";
+  }
+  test::WriteBytes(programFolder + "/kvpm.ini", list);
+  Start();
+  if (!saveAs) PlaylistFile("C:\\P\\0");
+  (saveAs ? dialogs.saveChoices : dialogs.openChoices) = {"C:\\P\\0"};
+  saveAs ? FileSaveAs(state) : FileOpen(state);
+  const ControlStates controls = ShowState(state);
+  for (int n = 1; n <= 9; ++n) {
+    const std::string item = "&" + std::to_string(n) + " C:\\P\\" + std::to_string(n - 1);
+    EXPECT_EQ(controls.menu_file[n].visible ? controls.menu_file[n].caption : "",
+              n <= shown ? item : "") << n;
+  }
+  EXPECT_EQ(controls.menu_line4.visible, shown > 0);
+  EXPECT_EQ(test::ReadBytes(programFolder + "/kvpm.ini"),
+            "[General]\r\nShowDisclaimer=no\r\nMaxRecentFiles=" + std::to_string(shown) +
+                "\r\n[RecentFiles]\r\n0=C:\\P\\0\r\n1=C:\\P\\1\r\n2=C:\\P\\2\r\n3=C:\\P\\3\r\n"
+                "4=C:\\P\\4\r\n5=C:\\P\\5\r\n6=C:\\P\\6\r\n7=C:\\P\\7\r\n8=C:\\P\\8\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(OpenedOrSaved, RecentFilesTest,
+                         ::testing::Values(std::pair{0, false}, std::pair{9, true},
+                                           std::pair{4, false}));
 
 }  // namespace
 }  // namespace kvpm

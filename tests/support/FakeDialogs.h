@@ -30,6 +30,7 @@ class FakeDialogs : public UserDialogs {
   std::vector<std::array<bool, 3>> menuChecks;  // its check marks, by slot
   std::vector<std::vector<PrefixOffer>> prefixOffers;
   std::vector<std::string> waitLabels;
+  std::vector<std::uint64_t> progress;  // the bytes copied, at each report to the wait window
   bool waitShown = false;
 
   int ShowMessage(const std::string& text, Buttons shown) override {
@@ -55,8 +56,9 @@ class FakeDialogs : public UserDialogs {
     waitLabels.push_back(label);
     waitShown = true;
   }
-  void ShowCopyProgress(std::uint64_t, std::uint64_t) override {
+  void ShowCopyProgress(std::uint64_t done, std::uint64_t) override {
     EXPECT_TRUE(waitShown) << "progress without the wait window";
+    progress.push_back(done);
   }
   void HideWaitWindow() override { waitShown = false; }
   std::optional<PrefixAnswer> ChoosePrefix(const std::vector<PrefixOffer>& offers) override {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/Startup.h"
 #include "support/FakeDialogs.h"
@@ -13,6 +15,15 @@
 #include "theme/ThemeWriter.h"
 
 namespace kvpm::test {
+
+using Changes = std::vector<std::pair<std::string, std::string>>;
+
+// The golden file of a new playlist with each text replaced once (a text it lacks throws).
+inline std::string Golden(const Changes& changes = {}) {
+  std::string text = ReadBytes(KVPM_FIXTURES_DIR "/theme/new-playlist.ini");
+  for (const auto& [from, to] : changes) text.replace(text.find(from), from.size(), to);
+  return text;
+}
 
 inline const char* const kArchives[] = {
     "ecachethemeVM.mix",  "ecachethemeBR.mix", "ecachethemeSL.mix",  "ecachethemeTV.mix",
@@ -31,7 +42,9 @@ class Program : public ::testing::Test {
 
   // The Windows path of a file in the game folder, and its bytes.
   static std::string Game(const std::string& name) { return kGameFolder + name; }
-  std::string GameBytes(const std::string& name) const { return ReadBytes(prefix.Native(Game(name))); }
+  std::string GameBytes(const std::string& name) const {
+    return ReadBytes(prefix.Native(Game(name)));
+  }
 
   // What the theme writer makes of the playlist as the program holds it.
   std::string ThemeText() const {

@@ -11,6 +11,7 @@
 
 #include "playlist/NewPlaylist.h"
 #include "playlist/Slots.h"
+#include "playlistfiles/PlaylistReader.h"
 #include "state/ShowState.h"
 #include "support/Program.h"
 #include "theme/Activation.h"
@@ -19,20 +20,12 @@ namespace kvpm {
 namespace {
 
 using Texts = std::vector<std::string>;
-using Changes = std::vector<std::pair<std::string, std::string>>;
-
-// The golden file with each text replaced once (a text it lacks throws).
-std::string Golden(const Changes& changes = {}) {
-  std::string text = test::ReadBytes(KVPM_FIXTURES_DIR "/theme/new-playlist.ini");
-  for (const auto& [from, to] : changes) text.replace(text.find(from), from.size(), to);
-  return text;
-}
-
+using test::Golden;
 using ThemeFile = test::Program;
 
 TEST_F(ThemeFile, EachEditOfTheNewPlaylistChangesOnlyItsLines) {
   Start();
-  std::vector<std::pair<std::function<void(MainState&)>, Changes>> cases{
+  const std::pair<std::function<void(MainState&)>, test::Changes> cases[] = {
       {[](MainState& s) { s.playlist.music = Unticked; }, {{"Music=yes", "Music=no"}}},
       {[](MainState& s) { s.playlist.shuffle = Partial; }, {{"Shuffle=yes", "Shuffle=no"}}},
       {[](MainState& s) { s.playlist.kvlNames[1][15] = "Swamp Song"; }, {}},
@@ -40,25 +33,55 @@ TEST_F(ThemeFile, EachEditOfTheNewPlaylistChangesOnlyItsLines) {
        {{"vrequiem\r\nNormal=yes\r\n", "vrequiem\r\nNormal=yes\r\nKVLName=Swamp Song\r\n"}}},
       {[](MainState& s) { s.settings.saveKvlNames = true; }, {}},  // a new playlist: no kept names
   };
-  const struct { SlotId slot; int track; std::string sound, sounds[4]; } slots[] = {
-      {Intro, 2, "[INTRO] ;Sound was Quarn\r\nSound=", {"", "INTRO88", "Quarn", "OptionX"}},
-      {Loading, 5, "[LOADING] ;Sound was Tamber\r\nSound=", {"", "LOAD88", "Tamber", "OptionX"}},
-      {Score, 9, "[SCORE]\r\nSound=", {"", "SCORE88", "ScoreX", "OptionX"}},
-  };
-  for (const auto& c : slots) {
-    for (const int option : {0, 1, 2, 3}) {
-      // The Credits track, whose sound name is not its section id, as custom track.
-      cases.push_back({[&c, option](MainState& s) { SetSlot(s, c.slot, 9, 10, option); },
-                       {{c.sound + c.sounds[1], c.sound + c.sounds[option]},
-                        {"Track=" + std::to_string(c.track) + "\r\nOption=1",
-                         "Track=10\r\nOption=" + std::to_string(option)}}});
-    }
-  }
   for (const auto& [edit, changes] : cases) {
     NewPlaylist(state);
     state.playlist.music = state.playlist.shuffle = Ticked;
     edit(state);
     EXPECT_EQ(ThemeText(), Golden(changes));
+  }
+}
+
+// A slot's sound line follows its option, its record keeps the custom track
+// whatever the option, and the file reads back into the same slot. Custom
+// tracks of the first, a generic and the last soundtrack (1/13's sound name
+// is not its section id).
+TEST_F(ThemeFile, EachSlotWritesItsSoundAndItsCustomTrackAndReadsBack) {
+  Start();
+  // Per slot (Intro, Loading, Score): its sound line, the sounds of options 0 to 2 and its
+  // record in a new playlist.
+  const struct { std::string soundLine, sounds[3], newRecord; } kinds[] = {
+      {"[INTRO] ;Sound was Quarn\r\nSound=", {"", "INTRO88", "Quarn"},
+       "Soundtrack=9\r\nTrack=2\r\nOption=1"},
+      {"[LOADING] ;Sound was Tamber\r\nSound=", {"", "LOAD88", "Tamber"},
+       "Soundtrack=9\r\nTrack=5\r\nOption=1"},
+      {"[SCORE]\r\nSound=", {"", "SCORE88", "ScoreX"}, "Soundtrack=9\r\nTrack=9\r\nOption=1"}};
+  const struct { SlotId slot; int soundtrack, track; std::string sound; } slots[] = {
+      {.slot = Intro, .soundtrack = 13, .track = 7, .sound = "USER07"},
+      {.slot = Intro, .soundtrack = 1, .track = 1, .sound = "velrise"},
+      {.slot = Loading, .soundtrack = 1, .track = 13, .sound = "ninthlk"},
+      {.slot = Loading, .soundtrack = 14, .track = 50, .sound = "TRACK50"},
+      {.slot = Score, .soundtrack = 14, .track = 1, .sound = "TRACK01"},
+      {.slot = Score, .soundtrack = 1, .track = 21, .sound = "lastlite"},
+  };
+  for (const auto& c : slots) {
+    for (const int option : {0, 1, 2, 3}) {
+      const std::string record = "Soundtrack=" + std::to_string(c.soundtrack) + "\r\nTrack=" +
+                                 std::to_string(c.track) + "\r\nOption=" + "0123"[option];
+      SCOPED_TRACE(record);
+      NewPlaylist(state);
+      state.playlist.music = state.playlist.shuffle = Ticked;
+      SetSlot(state, c.slot, c.soundtrack, c.track, option);
+      const auto& kind = kinds[c.slot];
+      const std::string sound = option == kCustomOption ? c.sound : kind.sounds[option];
+      EXPECT_EQ(ThemeText(), Golden({{kind.soundLine + kind.sounds[1], kind.soundLine + sound},
+                                     {kind.newRecord, record}}));
+      prefix.CreateFile("C:\\slot.kvl", ThemeText());
+      NewPlaylist(state);
+      ASSERT_TRUE(LoadPlaylistFile(state, "C:\\slot.kvl"));
+      EXPECT_EQ(state.playlist.slot[c.slot].option, option);
+      EXPECT_EQ(state.playlist.slot[c.slot].soundtrack, c.soundtrack);
+      EXPECT_EQ(state.playlist.slot[c.slot].track, c.track);
+    }
   }
 }
 
@@ -114,9 +137,24 @@ TEST_F(ThemeFile, ActivationWritesTheGamesAudioKeysAndDeactivationDeletesTheFile
     std::error_code gone;  // at the end
     std::filesystem::permissions(theme, std::filesystem::perms::owner_all, gone);
   }
+  // A settings file over 16 MB is not read, so not replaced either.
+  const std::string huge = settings(cases[1].before) + std::string(16 << 20, ';');
+  prefix.CreateFile(Game("HGMD.INI"), huge);
+  EXPECT_EQ(ActivatePlaylist(state), Activation::AudioSettingsKept);
+  const std::string kept = GameBytes("HGMD.INI");
+  EXPECT_EQ(kept.size(), huge.size());
+  EXPECT_EQ(kept.substr(0, 80), huge.substr(0, 80));
+  std::filesystem::remove(theme);
+  std::filesystem::create_directory(theme);  // a folder of the theme file's name, no theme file
+  state.installation.themeFileExists = true;
+  EXPECT_TRUE(DeactivatePlaylist(state));
+  EXPECT_FALSE(ShowState(state).menu_disable.enabled);
   EXPECT_EQ(dialogs.texts,
             (Texts{"Error activating playlist.", "Error deactivating playlist.",
-                   "\"C:\\Games\\Korvale\\thememd.ini\" deleted - custom playlist deactivated."}));
+                   "\"C:\\Games\\Korvale\\thememd.ini\" deleted - custom playlist deactivated.",
+                   "Could not update the game's audio settings in \"C:\\Games\\Korvale\\HGMD.INI"
+                   "\".",
+                   activated}));
 }
 
 }  // namespace

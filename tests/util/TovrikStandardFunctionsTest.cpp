@@ -17,7 +17,8 @@ using Pairs = std::initializer_list<std::pair<std::string, std::string>>;
 
 const std::string kFile = "C:\\Settings\\kvpm.ini";
 // A file saved as UTF-16: "[S]", line end, "K=" and U+00E9 U+6F22.
-const std::string kUtf16("\xFF\xFE[\0S\0]\0\r\0\n\0K\0=\0\xE9\0\x22\x6F", 20);
+const std::string kUtf16Key("\xFF\xFE[\0S\0]\0\r\0\n\0K\0=\0", 16),
+    kUtf16 = kUtf16Key + std::string("\xE9\0\x22\x6F", 4);
 
 class IniFileTest : public ::testing::Test {
  protected:
@@ -57,7 +58,15 @@ TEST_F(IniFileTest, TheFirstSectionAndKeyOfANameWinWithoutRegardToCaseOrBlanks) 
 TEST_F(IniFileTest, LinesEndAndKeysStandAsWindowsReadsThem) {
   for (const auto& [file, read] : Pairs{{"[S]\rK=cr\rX=1", "cr"}, {"[S]\n\rK=lf cr\n\r", "lf cr"},
                                         {"[S]\r\n\r\nK\r\nK=later", "default"},
-                                        {kUtf16 + "!", "\xC3\xA9\xE6\xBC\xA2"}}) {
+                                        {kUtf16 + "!", "\xC3\xA9\xE6\xBC\xA2"},
+           // U+D7FF, U+E000, U+FFFF; U+10000 and U+10FFFF in pairs; each edge of the high
+           // and of the low surrogates alone.
+           {kUtf16Key + std::string("\xFF\xD7\x00\xE0\xFF\xFF", 6),
+            "\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF"},
+           {kUtf16Key + std::string("\x00\xD8\x00\xDC\xFF\xDB\xFF\xDF", 8),
+            "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
+           {kUtf16Key + std::string("\x00\xD8" "A\0\x00\xDC\xFF\xDF\xFF\xDB", 10),
+            "\xEF\xBF\xBD" "A\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}}) {
     prefix.CreateFile(kFile, file);
     EXPECT_EQ(ReadIniValue("S", "K", kFile, "default"), read) << file;
   }
@@ -85,6 +94,11 @@ TEST_F(IniFileTest, AWriteChangesOneLineAndKeepsEveryOtherByte) {
       {"[A]\rX=1\r", "A", "Z", "3", "[A]\rX=1\rZ=3\r"}, {"[A]\n\rX=1", "B", "Y", "2",
        "[A]\n\rX=1\n\r[B]\n\rY=2\n\r"}, {"[A]\nX\nX=1\n", "A", "X", "2", "[A]\nX=2\nX=1\n"},
       {kUtf16, "S", "Z", "\xC2\xA3", kUtf16 + std::string("\r\0\n\0Z\0=\0" "\xA3\0\r\0\n\0", 14)},
+      {kUtf16, "S", "Z", "\xEF\xBF\xBF\xF0\x90\x80\x80\x80", kUtf16 + std::string("\r\0\n\0Z\0=\0"
+       "\xFF\xFF\x00\xD8\x00\xDC\x80\0\r\0\n\0", 20)},  // a byte of no sequence is its own unit
+      {std::string("\xFF\xFE[\0A\0]\0\r\0\n\0[\0B\0]\0\r\0\n\0X\0=\0\xE9\0", 28), "A", "Z", "3",
+       std::string("\xFF\xFE[\0A\0]\0\r\0\n\0Z\0=\0" "3\0\r\0\n\0[\0B\0]\0\r\0\n\0X\0=\0\xE9\0",
+                   38)},  // the last line, without its line end, ends in a character above 127
       {old, "S", "K", "new\r\nX=1", ""}, {old, "S", "K", "new\rx", ""}, {old, "S", "K\nX", "v", ""},
       {old, "S\n[T]", "K", "v", ""}, {old, "S", "K=x", "v", ""}, {old, "S", " ", "v", ""},
       {old, "S", " [T]", "v", ""}, {old, "S]", "K", "v", ""}, {old, " ", "K", "v", ""}};
@@ -96,11 +110,14 @@ TEST_F(IniFileTest, AWriteChangesOneLineAndKeepsEveryOtherByte) {
   }
 }
 
-TEST(FuzzReplayTest, EveryInputThatOnceBrokeTheIniWritePropertyHoldsIt) {
-  const std::filesystem::path inputs = KVPM_FIXTURES_DIR "/fuzz/ini-write";
-  for (const auto& input : std::filesystem::directory_iterator(inputs)) {
-    FakePrefix prefix;
-    EXPECT_EQ(fuzz::CheckIniWrite(prefix, ReadBytes(input.path().string())), "") << input;
+// The fuzzer's seeds, and every input that once broke the property.
+TEST(FuzzReplayTest, EverySeedAndEveryInputThatOnceBrokeTheIniWritePropertyHoldsIt) {
+  for (const char* folder :
+       {KVPM_FIXTURES_DIR "/fuzz/ini-write", KVPM_FUZZ_CORPUS_DIR "/ini-write"}) {
+    for (const auto& input : std::filesystem::directory_iterator(folder)) {
+      FakePrefix prefix;
+      EXPECT_EQ(fuzz::CheckIniWrite(prefix, ReadBytes(input.path().string())), "") << input;
+    }
   }
 }
 
@@ -128,16 +145,21 @@ TEST(PathHelpersTest, ParseYesNoKnowsSixWordsWithoutRegardToCase) {
   for (const char* t : {"yes", "Yes", "YES", "true", "1"}) EXPECT_TRUE(ParseYesNo(t, false)) << t;
   for (const char* t : {"no", "No", "False", "FALSE", "0"}) EXPECT_FALSE(ParseYesNo(t, true)) << t;
   for (const char* t : {"", "y", "2", "on", "yes ", " no", "01"}) {
-    EXPECT_TRUE(ParseYesNo(t, true) && !ParseYesNo(t, false)) << t;
+    EXPECT_TRUE(ParseYesNo(t, true)) << t;
+    EXPECT_FALSE(ParseYesNo(t, false)) << t;
   }
 }
 
 TEST(DisplayTextTest, ValidUtf8StaysAndOtherBytesAreWindows1252) {
-  const std::string utf8 = "\xC3\xA9\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+  const std::string utf8 = "\xC3\xA9\xDF\xBF\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
   for (const auto& [bytes, shown] : Pairs{
            {utf8, utf8}, {"\x80", "\xE2\x82\xAC"}, {"\x9F", "\xC5\xB8"}, {"\xC3", "\xC3\x83"},
+           {"\xC3(", "\xC3\x83("},
            {"\xC0\xAF", "\xC3\x80\xC2\xAF"}, {"\xE0\x9F\xBF", "\xC3\xA0\xC5\xB8\xC2\xBF"},
            {"\x81\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xE2\x82\xAC\xE2\x82\xAC"},
+           // The five bytes the code page leaves undefined, and their neighbours.
+           {"\x8C\x8D\x8E\x8F\x90\x91\x9C\x9D\x9E", "\xC5\x92\xEF\xBF\xBD\xC5\xBD\xEF\xBF\xBD"
+            "\xEF\xBF\xBD\xE2\x80\x98\xC5\x93\xEF\xBF\xBD\xC5\xBE"},
            {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
            {"\xF4\x90\x80\x80", "\xC3\xB4\xEF\xBF\xBD\xE2\x82\xAC\xE2\x82\xAC"}}) {
     EXPECT_EQ(DisplayUtf8(bytes), shown) << shown;

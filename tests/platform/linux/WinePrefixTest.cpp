@@ -50,14 +50,19 @@ TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
       {R"("a\0b")", "a"}, {R"("\a\b\e\f\n\r\t\v\q")", "\a\b\x1b\f\n\r\t\vq"}, {R"("\xzz")", "xzz"},
       {R"("\xd83d\x41\xd83dx\xde00\xd83d")", u + "A" + u + "x" + u + u}, {R"("ends in \)", ""},
       {R"("\xd83d\xde00!\351")", "\xf0\x9f\x98\x80!\xc3\xa9"}, {R"("abc)", ""},
-      {"dword:1a", "26"}, {"dword:xyz", ""}, {"dword:1a;", ""}, {"dword:100000000", ""}};
+      {R"("\75\101\0")", "=A"}, {"dword:1a", "26"}, {"dword:xyz", ""}, {"dword:1a;", ""},
+      {"dword:100000000", ""}};
   const std::string sample = At("system.reg"), fixture = KVPM_FIXTURES_DIR "/wine-system.reg.gz";
   ASSERT_EQ(std::system(("gzip -dc '" + fixture + "' >" + sample).c_str()), 0);
   std::string reg = ReadBytes(sample) + "\n[Software\\\\E] 1\n";
   int n = 0;
   for (const auto& [data, text] : written) reg += "\"" + std::to_string(n++) + "\"=" + data + "\n";
-  WriteBytes(sample, reg + "\"\\x00e9\"=\"named\"\n[Software\\\\Caf\\x00e9] 4\n@=\"caf\"\n"
-                          "[software\\\\e] 3\r\n@=\"again\"\r\n\"0\"=\"\"");
+  // Names as Wine writes them: a key's brackets and a value's quotes escaped, any character
+  // above "~" as its code.
+  WriteBytes(sample, reg + "\"\\x00e9\"=\"named\"\n[software\\\\e] 3\r\n@=\"again\"\r\n\"0\"=\"\"" +
+                         R"(
+[Software\\Caf\x00e9 \[1\]] 5
+"say \"hi\" [x] \x00e9"="quoted")");
   WriteBytes(At("user.reg"),
              "[Software\\\\Wow6432Node\\\\W] 1\n\"d:\"=\"-\"\n[Software\\\\W] 1\n\"d:\"=\"cd\"");
   for (const auto& [path, text] : real) EXPECT_EQ(ReadRegistryText(path), text) << path;
@@ -67,7 +72,7 @@ TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
   }
   EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\\xc3\xa9"), "named");
   EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\"), "again");
-  EXPECT_EQ(ReadRegistryText("HKLM\\Software\\Caf\xc3\xa9\\"), "caf");  // a key name Wine escapes
+  EXPECT_EQ(ReadRegistryText("HKLM\\Software\\CAF\xc3\xa9 [1]\\say \"hi\" [x] \xc3\xa9"), "quoted");
   EXPECT_EQ(ReadRegistryText("HKEY_CURRENT_USER\\Software\\W\\D:"), "cd");
   EXPECT_EQ(ReadRegistryText("HKLM\\Software\\W\\d:"), "");
 }
@@ -117,12 +122,13 @@ TEST_F(WinePrefixTest, WindowsPathsResolveThroughDosdevicesComponentByComponent)
       {"R:\\x", ""}, {"1:\\x", ""}, {"\\x", ""}, {"", ""}}) {
     EXPECT_EQ(platform::ResolvePath(path), native) << path;
   }
-  EXPECT_TRUE(platform::AnyMatch(korvale + "Hgmd.ini", false) &&
-              !platform::AnyMatch(korvale + "hgmd.INI", false));
+  EXPECT_TRUE(platform::AnyMatch(korvale + "Hgmd.ini", false));
+  EXPECT_FALSE(platform::AnyMatch(korvale + "hgmd.INI", false));
   // A file in a folder, such as a CD the host mounted, spelled as the folder spells it.
   const std::string folder = drive + "/Games/Korvale";
-  EXPECT_EQ(platform::PathInFolder(folder, "HGMD.ini") + "|" + platform::PathInFolder(folder, "new") +
-                "|" + platform::PathInFolder("C:", "x"), korvale + "HGMD.INI|" + korvale + "new|C:\\x");
+  EXPECT_EQ(platform::PathInFolder(folder, "HGMD.ini"), korvale + "HGMD.INI");
+  EXPECT_EQ(platform::PathInFolder(folder, "new"), korvale + "new");
+  EXPECT_EQ(platform::PathInFolder("C:", "x"), "C:\\x");
 }
 
 // A replaced file keeps its link and its permission bits, and its name may be
