@@ -10,6 +10,9 @@ build=$(cd "${1:?usage: run-windows-tests.sh BUILD_FOLDER}" && pwd)
 export WINEPREFIX="$build/wineprefix"
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export KVPM_TESTS_THROWAWAY_SYSTEM=1
+# Wine spells file names on the host in the locale's character set: UTF-8
+# holds every name. Its Windows is then an English one, of code page 1252.
+export LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
 
 rm -rf "$WINEPREFIX"

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
@@ -14,13 +13,39 @@
 
 #ifdef _WIN32
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <cstdlib>
 
 // A windowed program has no console; run from one with an option, it
-// writes its messages and results to that console.
+// writes its messages and results to that console, in UTF-8 as the program
+// carries them (a path may be in any script). The console gets its own code
+// page back when the program ends.
 static void AttachParentConsole() {
   if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
   std::freopen("CONOUT$", "w", stdout);
   std::freopen("CONOUT$", "w", stderr);
+  static const UINT consoleCodePage = GetConsoleOutputCP();
+  SetConsoleOutputCP(CP_UTF8);
+  std::atexit([] { SetConsoleOutputCP(consoleCodePage); });
+}
+
+// argv is in the system's ANSI code page, which cannot spell every file
+// name; the wide command line holds them all.
+static QStringList Arguments(int, char*[]) {
+  int count = 0;
+  wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
+  QStringList arguments;
+  for (int i = 0; i < count; ++i) arguments << QString::fromWCharArray(words[i]);
+  LocalFree(words);
+  return arguments;
+}
+#else
+static QStringList Arguments(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
 }
 #endif
 
@@ -65,8 +90,7 @@ struct Options {
 
   std::string Path(const QCommandLineOption& option) const {
     if (!parser.isSet(option)) return {};
-    return kvpm::FromQtPath(
-        QDir::toNativeSeparators(QFileInfo(parser.value(option)).absoluteFilePath()));
+    return kvpm::FromQtPath(QFileInfo(parser.value(option)).absoluteFilePath());
   }
 
   QCommandLineParser parser;
@@ -83,19 +107,20 @@ struct Options {
 };
 
 int UsageFailure(Options& options, const QString& error) {
-  std::fprintf(stderr, "%s\n\n%s", qPrintable(error), qPrintable(options.parser.helpText()));
+  std::fprintf(stderr, "%s\n\n%s", qUtf8Printable(error),
+               qUtf8Printable(options.parser.helpText()));
   return kvpm::kExitUsage;
 }
 
 // The options that need no window: no display is needed for them.
 int RunWithoutWindow(Options& options) {
   if (options.parser.isSet(options.help)) {
-    std::fputs(qPrintable(options.parser.helpText()), stdout);
+    std::fputs(qUtf8Printable(options.parser.helpText()), stdout);
     return kvpm::kExitDone;
   }
   if (options.parser.isSet(options.version)) {
-    std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                qPrintable(QCoreApplication::applicationVersion()));
+    std::printf("%s %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                qUtf8Printable(QCoreApplication::applicationVersion()));
     return kvpm::kExitDone;
   }
   const std::string programFolder = platform::ExecutableFolder();
@@ -118,8 +143,7 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(
       QString::fromStdString(versionLine.substr(versionLine.find(' ') + 1)));
   Options options;
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const QStringList arguments = Arguments(argc, argv);
   QString error = options.UsageError(arguments);
   const bool qtOptions = !error.isEmpty() && options.OnlyQtOptionsUnknown(arguments);
   if (!qtOptions && (!error.isEmpty() || options.NeedsNoWindow())) {

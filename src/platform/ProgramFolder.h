@@ -14,4 +14,8 @@ std::string UserConfigFolder();
 // True when a file can be created in the folder.
 bool FolderWritable(const std::string& folder);
 
+// Creates the folder and those above it that are missing. One that cannot
+// be made is left for the first write into it to fail.
+void CreateFolders(const std::string& folder);
+
 }  // namespace platform

@@ -3,9 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 
 #include "platform/Files.h"
 #include "platform/Paths.h"
@@ -65,8 +63,7 @@ std::string SettingsFilePath(const std::string& programFolder) {
     return platform::PathInFolder(programFolder, "kvpm.ini");
   }
   const std::string folder = platform::UserConfigFolder();
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
+  platform::CreateFolders(folder);
   return folder + "/kvpm.ini";
 }
 

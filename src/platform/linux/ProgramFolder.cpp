@@ -35,4 +35,9 @@ bool FolderWritable(const std::string& folder) {
   return true;
 }
 
+void CreateFolders(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+}
+
 }  // namespace platform

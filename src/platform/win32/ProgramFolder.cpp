@@ -1,20 +1,23 @@
 #include "platform/ProgramFolder.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/Environment.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace platform {
 
 std::string ExecutableFolder() {
-  // GetModuleFileNameA cuts the name to the buffer without saying how long
+  // GetModuleFileNameW cuts the name to the buffer without saying how long
   // it is: a full buffer asks for a larger one.
-  std::string path(MAX_PATH, '\0');
+  std::wstring path(MAX_PATH, L'\0');
   while (path.size() <= 32768) {
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return "";
     if (length < path.size()) {
       path.resize(length);
-      return path.substr(0, path.find_last_of("\\/"));
+      return Utf8(path.substr(0, path.find_last_of(L"\\/")));
     }
     path.resize(path.size() * 2);
   }
@@ -31,10 +34,15 @@ std::string UserConfigFolder() {
 // Creates and removes a file of a fresh name in the folder.
 bool FolderWritable(const std::string& folder) {
   if (folder.empty()) return false;
-  char probe[MAX_PATH];
-  if (GetTempFileNameA(folder.c_str(), "kvp", 0, probe) == 0) return false;
-  DeleteFileA(probe);
+  wchar_t probe[MAX_PATH];
+  if (GetTempFileNameW(Wide(folder).c_str(), L"kvp", 0, probe) == 0) return false;
+  DeleteFileW(probe);
   return true;
+}
+
+void CreateFolders(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(Wide(folder), error);
 }
 
 }  // namespace platform
