@@ -40,8 +40,8 @@ InputFile::InputFile(const std::string& path) : handle_(noFile) {
   if (path.empty()) return;
   QuietDriveErrors quiet;
   const HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_READ,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     status_ = NotThere(GetLastError()) ? ReadStatus::Missing : ReadStatus::Unreadable;
     return;
@@ -121,9 +121,8 @@ bool ReplacementFile::Commit() {
   const std::wstring temporary = Wide(temporary_);
   const std::wstring target = Wide(target_);
   if (!SetFileAttributesW(temporary.c_str(), KeptAttributes(target))) return false;
-  if (Faults().failRename ||
-      !MoveFileExW(temporary.c_str(), target.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (Faults().failRename || !MoveFileExW(temporary.c_str(), target.c_str(),
+                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return false;
   }
   committed_ = true;
