@@ -24,29 +24,11 @@ export KVPM_TESTS_THROWAWAY_SYSTEM=1
 export LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
 
-xvfb=""
-cleanup() {
-  wineserver -k 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+. "$(dirname "$0")/wine-display.sh"
 
 # The Qt tests' virtual display, there before Wine starts: a Wine session
-# that began without a display gives its later windows none either. The
-# display's number is read from a file of this run, once Xvfb is ready.
-if [ -n "$qt_build" ]; then
-  rm -f "$qt_build/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$qt_build/display" \
-    2> "$qt_build/xvfb.log" &
-  xvfb=$!
-  tries=0
-  while [ ! -s "$qt_build/display" ] && [ "$tries" -lt 100 ]; do
-    sleep 0.1
-    tries=$((tries + 1))
-  done
-  export DISPLAY=":$(cat "$qt_build/display")"
-fi
+# that began without a display gives its later windows none either.
+if [ -n "$qt_build" ]; then start_display "$qt_build"; fi
 
 rm -rf "$WINEPREFIX"
 wineboot -i > "$core/wineboot.log" 2>&1 || { cat "$core/wineboot.log"; exit 1; }

@@ -24,17 +24,14 @@ work="$(dirname "$zip")/gui-test"
 title="KV Playlist Manager"
 
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine spells file names on the host in the locale's character set: UTF-8
+# holds every name (the test's folders are named in Cyrillic and Japanese).
+export LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
 rm -rf "$work"
 mkdir -p "$work"
 
-xvfb=""
-cleanup() {
-  wineserver -k 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+. "$root/tools/wine-display.sh"
 
 # The game: the demo installation's game folder on drive C:, and the keys its
 # installer writes, in the registry's 32-bit view as a 32-bit installer does.
@@ -59,12 +56,8 @@ unzip -q "$zip" -d "$WINEPREFIX/drive_c" || exit 1
 program=$(find "$WINEPREFIX/drive_c" -maxdepth 2 -name kvpm.exe)
 folder=$(dirname "$program")
 
-# A virtual display of its own, on the first free display number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
-xvfb=$!
-tries=0
-while [ ! -s "$work/display" ] && [ "$tries" -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
-export DISPLAY=":$(cat "$work/display")"
+# A virtual display of its own.
+start_display "$work"
 
 # Wine tells which DLLs it loaded, and from where.
 WINEDEBUG=-all,+loaddll wine "$program" > "$work/wine.log" 2>&1 &
