@@ -10,7 +10,7 @@ std::wstring Decoded(UINT codePage, DWORD flags, std::string_view text) {
   const int size = static_cast<int>(text.size());
   const int length = MultiByteToWideChar(codePage, flags, text.data(), size, nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  if (length > 0) MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), length);
+  MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), length);
   return wide;
 }
 
@@ -27,9 +27,7 @@ std::string Utf8(std::wstring_view text) {
   const int length =
       WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<std::size_t>(length), '\0');
-  if (length > 0) {
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
-  }
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
   return utf8;
 }
 
