@@ -7,10 +7,10 @@
 
 namespace kvpm {
 
-// The program's version: 2.0, revision 0.
-inline constexpr int kVersionMajor = 2;
-inline constexpr int kVersionMinor = 0;
-inline constexpr int kVersionRevision = 0;
+// The program's version, the project's (CMakeLists.txt): 2.0, revision 0.
+inline constexpr int kVersionMajor = KVPM_VERSION_MAJOR;
+inline constexpr int kVersionMinor = KVPM_VERSION_MINOR;
+inline constexpr int kVersionRevision = KVPM_VERSION_REVISION;
 
 // The program's home page, where help, soundtracks and the soundtrack guide
 // are found and problems are reported.

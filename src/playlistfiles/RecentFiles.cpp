@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/AsciiText.h"
+#include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "playlistfiles/PlaylistReader.h"
 #include "settings/Settings.h"
@@ -54,7 +55,8 @@ void ListChanged(MainState& state) {
 void LoadRecentFiles(MainState& state) {
   const tsf::IniDocument settings = tsf::IniDocument::Load(state.settingsFile);
   for (int i = 1; i <= kRecentPositions; ++i) {
-    state.recentFiles[i] = tsf::CutIniComment(settings.RawValue(kRecentSection, KeyOf(i)));
+    state.recentFiles[i] = platform::Utf8FromSystemCodePage(
+        tsf::CutIniComment(settings.RawValue(kRecentSection, KeyOf(i))));
   }
   RefreshRecentMenu(state);
   std::string name, folder;
