@@ -103,11 +103,16 @@ fuzz: deps fuzz-deps
 clean:
 	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-asan $(BUILD)-fuzz $(WINDOWS_BUILD) $(WINDOWS_PACKAGE_BUILD)
 
-# The core suite on Windows: cross-built with mingw-w64 and run under Wine in
-# a throwaway prefix. `make test` runs it whenever Wine is installed (CI
-# installs it); `make test-windows` first installs what it needs.
+# The suites on Windows: cross-built with mingw-w64 and run under Wine in a
+# throwaway prefix. The core's tests always; the Qt tests too whenever the
+# cross-built Qt is there (see below), headless and then with the Windows
+# platform plugin on a virtual display. `make test` runs them whenever Wine
+# is installed (CI installs it); `make test-windows` first installs what it
+# needs.
 WINDOWS_BUILD    := $(BUILD)-windows
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 googletest
+# The Qt tests' fonts when headless, and their virtual display.
+WINDOWS_QT_TEST_PACKAGES := fonts-dejavu-core xvfb
 
 .PHONY: windows-deps test-windows test-windows-if-wine
 
@@ -120,7 +125,16 @@ test-windows: deps windows-deps
 	  -DKVPM_GTEST_SOURCE_DIR=/usr/src/googletest -DCMAKE_BUILD_TYPE=Debug \
 	  -DKVPM_GUI=OFF -DKVPM_BENCHMARKS=OFF
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target kvpm_tests
-	tools/run-windows-tests.sh $(WINDOWS_BUILD)
+	@if tools/build-windows-qt.sh --ready; then \
+	  $(MAKE) --no-print-directory deps PACKAGES="$(WINDOWS_QT_TEST_PACKAGES)" && \
+	  $(MAKE) --no-print-directory windows-package-configure && \
+	  nice -n 10 cmake --build $(WINDOWS_PACKAGE_BUILD) -j$(JOBS) --target kvpm_gui_tests && \
+	  tools/run-windows-tests.sh $(WINDOWS_BUILD) $(WINDOWS_PACKAGE_BUILD) $(WINDOWS_QT); \
+	else \
+	  echo "Qt for Windows is not built: the Qt tests on Windows are skipped" \
+	       "(make windows-package builds it)."; \
+	  tools/run-windows-tests.sh $(WINDOWS_BUILD); \
+	fi
 
 test-windows-if-wine:
 	@if command -v wine >/dev/null 2>&1; then \
@@ -132,25 +146,31 @@ test-windows-if-wine:
 # The Windows program and its portable zip. Qt for Windows is cross-built
 # once per machine into a cache outside the checkout (about 25 minutes:
 # tools/build-windows-qt.sh); `make windows-package` builds it first when it
-# is not there. `make test` runs the zip's test only when that Qt is there,
-# and never builds it.
+# is not there. `make test` runs the zip's test and the Qt tests on Windows
+# only when that Qt is there, and never builds it. The program and its Qt
+# tests share one build folder.
 WINDOWS_QT            := $(shell tools/build-windows-qt.sh --print-prefix)
 WINDOWS_PACKAGE_BUILD := $(BUILD)-windows-package
 # apt-get source unpacks with dpkg-source; Qt's build runs Perl.
 WINDOWS_QT_PACKAGES   := dpkg-dev xz-utils perl
-WINDOWS_GUI_PACKAGES  := zip unzip xvfb xdotool x11-utils imagemagick
+WINDOWS_GUI_PACKAGES  := zip unzip xvfb xdotool xclip x11-utils imagemagick
 
-.PHONY: windows-qt windows-package test-windows-gui test-windows-gui-if-qt
+.PHONY: windows-qt windows-package windows-package-configure test-windows-gui \
+        test-windows-gui-if-qt
 
 windows-qt: deps windows-deps
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WINDOWS_QT_PACKAGES)"
 	tools/build-windows-qt.sh
 
-windows-package: windows-qt
-	@$(MAKE) --no-print-directory deps PACKAGES="zip"
+windows-package-configure:
 	@[ -f $(WINDOWS_PACKAGE_BUILD)/build.ninja ] || cmake -S . -B $(WINDOWS_PACKAGE_BUILD) -G Ninja \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DKVPM_WINDOWS_QT=$(WINDOWS_QT) \
-	  -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKVPM_BENCHMARKS=OFF
+	  -DKVPM_GTEST_SOURCE_DIR=/usr/src/googletest -DCMAKE_BUILD_TYPE=Release \
+	  -DKVPM_BENCHMARKS=OFF
+
+windows-package: windows-qt
+	@$(MAKE) --no-print-directory deps PACKAGES="zip"
+	@$(MAKE) --no-print-directory windows-package-configure
 	nice -n 10 cmake --build $(WINDOWS_PACKAGE_BUILD) -j$(JOBS) --target kvpm
 	tools/package-windows.sh $(WINDOWS_PACKAGE_BUILD) $(WINDOWS_QT)
 

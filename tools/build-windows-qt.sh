@@ -26,10 +26,12 @@ prefix="$cache/qt-$QT_VERSION-mingw"
 # Shared libraries; the modules the program and its tests do not use, their
 # plugins and the libraries only they need are off. Every third-party library
 # is Qt's bundled copy, so that nothing of the build machine's mingw-w64
-# packages slips in. Two settings are forced by Debian's sources and by this
-# Qt: tablet events are off (Debian leaves out the wintab.h that the Windows
-# platform plugin includes for them), and OpenGL stays on (the Windows
-# platform plugin does not build without it; it loads OpenGL at run time).
+# packages slips in. FreeType is on because the offscreen platform plugin,
+# on which the Qt tests run headless, draws its text with it on Windows. Two
+# settings are forced by Debian's sources and by this Qt: tablet events are
+# off (Debian leaves out the wintab.h that the Windows platform plugin
+# includes for them), and OpenGL stays on (the Windows platform plugin does
+# not build without it; it loads OpenGL at run time).
 features="-DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_testlib=ON
  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
  -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF -DFEATURE_opengl=ON

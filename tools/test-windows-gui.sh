@@ -24,17 +24,14 @@ work="$(dirname "$zip")/gui-test"
 title="KV Playlist Manager"
 
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine spells file names on the host in the locale's character set: UTF-8
+# holds every name (the test's folders are named in Cyrillic and Japanese).
+export LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
 rm -rf "$work"
 mkdir -p "$work"
 
-xvfb=""
-cleanup() {
-  wineserver -k 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+. "$root/tools/wine-display.sh"
 
 # The game: the demo installation's game folder on drive C:, and the keys its
 # installer writes, in the registry's 32-bit view as a 32-bit installer does.
@@ -59,15 +56,12 @@ unzip -q "$zip" -d "$WINEPREFIX/drive_c" || exit 1
 program=$(find "$WINEPREFIX/drive_c" -maxdepth 2 -name kvpm.exe)
 folder=$(dirname "$program")
 
-# A virtual display of its own, on the first free display number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
-xvfb=$!
-tries=0
-while [ ! -s "$work/display" ] && [ "$tries" -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
-export DISPLAY=":$(cat "$work/display")"
+# A virtual display of its own.
+start_display "$work"
 
 # Wine tells which DLLs it loaded, and from where.
 WINEDEBUG=-all,+loaddll wine "$program" > "$work/wine.log" 2>&1 &
+running=$!
 
 # The id of the shown window with exactly this title, once it is there;
 # nothing after SECONDS.
@@ -92,6 +86,23 @@ press() {
   xdotool windowfocus --sync "$1" && sleep 0.5 && xdotool key --clearmodifiers "$2"
 }
 
+# A path given to the file dialog of that title, which the File menu's KEYS
+# open in the main window, and the main window's title afterwards. Wine's
+# edit fields take from xdotool only the letters of the keyboard's layout;
+# the path comes through the clipboard (xclip serves it until the display
+# ends).
+choose_file() {
+  press "$main" "$1" || return 1
+  dialog=$(window "$2" 20) || return 1
+  printf '%s' "$3" | xclip -selection clipboard 2> /dev/null &&
+    press "$dialog" ctrl+v && xdotool key Return && window "$3 - $title" 20 > /dev/null
+}
+
+# The line of kvpm.ini's recent files at the position (0 the most recent).
+recent() {
+  tr -d '\r' < "$folder/kvpm.ini" | sed -n "/^\[RecentFiles\]/,/^\[/s/^$1=//p"
+}
+
 passed=0
 failed=0
 check() {
@@ -99,10 +110,10 @@ check() {
   shift
   if "$@"; then
     passed=$((passed + 1))
-    echo "ok: $what"
+    printf 'ok: %s\n' "$what"
   else
     failed=$((failed + 1))
-    echo "FAILED: $what"
+    printf 'FAILED: %s\n' "$what"
   fi
 }
 
@@ -139,6 +150,61 @@ deactivated() {
     'Deactivated: C:\Games\Harrowgate\thememd.ini' ] && [ ! -e "$game/thememd.ini" ]
 }
 check "kvpm.exe --deactivate deletes thememd.ini and says so" deactivated
+
+# Playlists in folders named in Cyrillic and in Japanese, which the
+# system's code page (1252) cannot spell: Save As writes them, the recent
+# files keep them over a restart, and a recent file's item, File > Open and
+# the command line open them.
+cyrillic='C:\Плейлисты\rock.kvl'
+japanese='C:\プレイリスト\jazz.kvl'
+mkdir -p "$WINEPREFIX/drive_c/Плейлисты" "$WINEPREFIX/drive_c/プレイリスト"
+[ -n "$message" ] && press "$message" Return
+check "Save As writes $cyrillic" choose_file ctrl+a "Save As" "$cyrillic"
+check "Save As writes $japanese" choose_file ctrl+a "Save As" "$japanese"
+written() {
+  [ -s "$WINEPREFIX/drive_c/Плейлисты/rock.kvl" ] && [ -s "$WINEPREFIX/drive_c/プレイリスト/jazz.kvl" ]
+}
+check "both files are there" written
+[ -n "$main" ] && press "$main" alt+F4
+waited=0
+while kill -0 "$running" 2>/dev/null && [ "$waited" -lt 100 ]; do
+  sleep 0.2
+  waited=$((waited + 1))
+done
+check "the recent files in kvpm.ini are both, in UTF-8" \
+  [ "$(recent 0)|$(recent 1)" = "$japanese|$cyrillic" ]
+# The File menu shows as many recent files as kvpm.ini says, none at first.
+sed -i 's/^MaxRecentFiles=0 /MaxRecentFiles=4 /' "$folder/kvpm.ini"
+wine "$program" >> "$work/wine.log" 2>&1 &
+main=$(window "New Playlist - $title" 90)
+# The File menu's item 2, the older file: without a message that it is
+# gone, it moves to the top.
+second_recent_opens() {
+  press "$main" alt+f && sleep 1 && xdotool key 2 && sleep 2 && ! window "$title" 1 > /dev/null &&
+    [ "$(recent 0)|$(recent 1)" = "$cyrillic|$japanese" ]
+}
+check "after a restart, the second recent file opens and moves to the top" second_recent_opens
+check "File > Open opens $japanese" choose_file ctrl+o "Open" "$japanese"
+activated() {
+  [ "$(wine "$program" --activate "$cyrillic" 2>/dev/null | tr -d '\r')" = \
+    'Activated: C:\Games\Harrowgate\thememd.ini' ] && [ -f "$game/thememd.ini" ]
+}
+check "kvpm.exe --activate $cyrillic activates it" activated
+
+# What Explorer shows of kvpm.exe: its icon in six sizes, and in its Details
+# the version that kvpm.exe --version prints; and its manifest. windres
+# writes the resources out as a resource script, an icon's sizes in octal
+# (256 pixels as 0).
+resources=$(x86_64-w64-mingw32-windres -i "$program" -O rc 2>/dev/null)
+has_resource() { printf '%s\n' "$resources" | grep -qF "$1"; }
+icon_sizes=$(printf '%s\n' "$resources" |
+  sed -n 's/^ *"\\\([0-7]*\)\\[0-7]*\\000\\000", 1, 32,.*/\1/p' | tr '\n' ' ')
+check "kvpm.exe's icon holds 16, 24, 32, 48, 64 and 256 pixels" \
+  [ "$icon_sizes" = "020 030 040 060 100 000 " ]
+version=$(wine "$program" --version 2>/dev/null | tr -d '\r' | sed -n 's/^KV Playlist Manager //p')
+check "kvpm.exe's Details give the version that kvpm.exe --version prints ($version)" \
+  has_resource "VALUE \"ProductVersion\", \"${version:-none}\""
+check "kvpm.exe's manifest declares per-monitor DPI awareness v2" has_resource PerMonitorV2
 
 echo "Windows GUI: $passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]

@@ -4,7 +4,7 @@ namespace kvpm {
 
 std::string VersionLine(int major, int minor, int revision) {
   std::string line = "Version " + std::to_string(major) + "." + std::to_string(minor);
-  if (revision != 0) line += "." + std::to_string(revision);
+  if (revision != 0) line.append(".").append(std::to_string(revision));
   return line;
 }
 

@@ -11,10 +11,10 @@ namespace kvpm {
 // message box, and the header of the theme files it writes.
 inline const std::string kProgramTitle = "KV Playlist Manager";
 
-// The program's version: 2.0, revision 0.
-inline constexpr int kVersionMajor = 2;
-inline constexpr int kVersionMinor = 0;
-inline constexpr int kVersionRevision = 0;
+// The program's version, the project's (CMakeLists.txt): 2.0, revision 0.
+inline constexpr int kVersionMajor = KVPM_VERSION_MAJOR;
+inline constexpr int kVersionMinor = KVPM_VERSION_MINOR;
+inline constexpr int kVersionRevision = KVPM_VERSION_REVISION;
 
 // The program's home page, where help, soundtracks and the soundtrack guide
 // are found and problems are reported.

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
@@ -16,13 +15,39 @@
 
 #ifdef _WIN32
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <cstdlib>
 
 // A windowed program has no console; run from one with an option, it
-// writes its messages and results to that console.
+// writes its messages and results to that console, in UTF-8 as the program
+// carries them (a path may be in any script). The console gets its own code
+// page back when the program ends.
 static void AttachParentConsole() {
   if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
   std::freopen("CONOUT$", "w", stdout);
   std::freopen("CONOUT$", "w", stderr);
+  static const UINT consoleCodePage = GetConsoleOutputCP();
+  SetConsoleOutputCP(CP_UTF8);
+  std::atexit([] { SetConsoleOutputCP(consoleCodePage); });
+}
+
+// argv is in the system's ANSI code page, which cannot spell every file
+// name; the wide command line holds them all.
+static QStringList Arguments(int, char*[]) {
+  int count = 0;
+  wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
+  QStringList arguments;
+  for (int i = 0; i < count; ++i) arguments << QString::fromWCharArray(words[i]);
+  LocalFree(words);
+  return arguments;
+}
+#else
+static QStringList Arguments(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
 }
 #endif
 
@@ -107,8 +132,7 @@ struct Options {
 
   std::string Path(const QCommandLineOption& option) const {
     if (!parser.isSet(option)) return {};
-    return kvpm::FromQtPath(
-        QDir::toNativeSeparators(QFileInfo(parser.value(option)).absoluteFilePath()));
+    return kvpm::FromQtPath(QFileInfo(parser.value(option)).absoluteFilePath());
   }
 
   QCommandLineParser parser;
@@ -132,28 +156,34 @@ struct Options {
 // The arguments split in two: the program's own, its name first, for the
 // parser, and Qt's window options with their values, its name first, for
 // the window's QApplication.
-QStringList SplitArguments(const Options& options, int argc, char* argv[],
-                           std::vector<char*>& windowArguments) {
-  QStringList own = {QString::fromLocal8Bit(argv[0])};
-  windowArguments = {argv[0]};
-  for (int i = 1; i < argc; ++i) {
-    const QString argument = QString::fromLocal8Bit(argv[i]);
+QStringList SplitArguments(const Options& options, const QStringList& arguments,
+                           std::vector<QByteArray>& windowArguments) {
+  QStringList own = {arguments.value(0)};
+  windowArguments = {arguments.value(0).toLocal8Bit()};
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
     const WindowOption* option = WindowOptionOf(argument);
+    const bool valueFollows = i + 1 < arguments.size();
     if (argument == "--") {
-      for (; i < argc; ++i) own << QString::fromLocal8Bit(argv[i]);
-    } else if (option != nullptr) {
-      windowArguments.push_back(argv[i]);
-      if (option->ValueFollows() && i + 1 < argc) windowArguments.push_back(argv[++i]);
+      own << arguments.mid(i);
+      break;
+    }
+    if (option != nullptr) {
+      windowArguments.push_back(argument.toLocal8Bit());
+      if (option->ValueFollows() && valueFollows) {
+        windowArguments.push_back(arguments[++i].toLocal8Bit());
+      }
     } else {
       own << argument;
-      if (options.TakesValue(argument) && i + 1 < argc) own << QString::fromLocal8Bit(argv[++i]);
+      if (options.TakesValue(argument) && valueFollows) own << arguments[++i];
     }
   }
   return own;
 }
 
 int UsageFailure(Options& options, const QString& error) {
-  std::fprintf(stderr, "%s\n\n%s", qPrintable(error), qPrintable(options.parser.helpText()));
+  std::fprintf(stderr, "%s\n\n%s", qUtf8Printable(error),
+               qUtf8Printable(options.parser.helpText()));
   return kvpm::kExitUsage;
 }
 
@@ -167,7 +197,7 @@ void PrintHelp(const Options& options) {
       text += QString("  -") + option.name + gap + option.value + "\n";
     }
   }
-  std::fputs(qPrintable(text), stdout);
+  std::fputs(qUtf8Printable(text), stdout);
 }
 
 // The options that need no window: no display is needed for them.
@@ -177,8 +207,8 @@ int RunWithoutWindow(Options& options) {
     return kvpm::kExitDone;
   }
   if (options.parser.isSet(options.version)) {
-    std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                qPrintable(QCoreApplication::applicationVersion()));
+    std::printf("%s %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                qUtf8Printable(QCoreApplication::applicationVersion()));
     return kvpm::kExitDone;
   }
   if (options.parser.isSet(options.listPrefixes)) return kvpm::ListPrefixesFromCommandLine();
@@ -202,17 +232,19 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(
       QString::fromStdString(versionLine.substr(versionLine.find(' ') + 1)));
   Options options;
-  std::vector<char*> windowArguments;
+  std::vector<QByteArray> windowArguments;
   const QString error =
-      options.UsageError(SplitArguments(options, argc, argv, windowArguments));
+      options.UsageError(SplitArguments(options, Arguments(argc, argv), windowArguments));
   if (!error.isEmpty() || options.NeedsNoWindow()) {
     QCoreApplication application(argc, argv);  // no display is needed
     return error.isEmpty() ? RunWithoutWindow(options) : UsageFailure(options, error);
   }
 
-  int windowArgc = static_cast<int>(windowArguments.size());
-  windowArguments.push_back(nullptr);
-  QApplication application(windowArgc, windowArguments.data());
+  std::vector<char*> windowArgv;
+  for (QByteArray& argument : windowArguments) windowArgv.push_back(argument.data());
+  int windowArgc = static_cast<int>(windowArgv.size());
+  windowArgv.push_back(nullptr);
+  QApplication application(windowArgc, windowArgv.data());
   Q_INIT_RESOURCE(kvpm);  // the icon, compiled into the Qt library
   QApplication::setDesktopFileName("kvpm");
   // Title bars and task bars show the icon small: decoding the 256-pixel one

@@ -1,7 +1,5 @@
 #include "platform/Environment.h"
 
-#include <cstdlib>
-
 namespace platform {
 
 namespace {
@@ -12,11 +10,6 @@ Environment& Current() {
 }
 
 }  // namespace
-
-std::string EnvironmentVariable(const char* name) {
-  const char* value = std::getenv(name);
-  return value == nullptr ? std::string() : std::string(value);
-}
 
 const Environment& CurrentEnvironment() { return Current(); }
 

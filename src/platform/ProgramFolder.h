@@ -15,4 +15,8 @@ std::string UserConfigFolder();
 // tell (on Windows: a folder, and the access check of the user's token).
 bool FolderWritable(const std::string& folder);
 
+// Creates the folder and those above it that are missing. One that cannot
+// be made is left for the first write into it to fail.
+void CreateFolders(const std::string& folder);
+
 }  // namespace platform

@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "platform/AsciiText.h"
+#include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "playlistfiles/PlaylistReader.h"
-#include "state/ShowState.h"
 #include "settings/Settings.h"
+#include "state/ShowState.h"
 #include "util/IniFile.h"
 #include "util/TovrikStandardFunctions.h"
 
@@ -53,7 +54,8 @@ void LoadRecentFiles(MainState& state) {
   auto& files = state.settings.recentFiles;
   const tsf::IniDocument settings = tsf::IniDocument::Load(state.settings.file);
   for (int i = 1; i <= kRecentPositions; ++i) {
-    files[i] = tsf::CutIniComment(settings.RawValue(kRecentSection, KeyOf(i)));
+    files[i] = platform::Utf8FromSystemCodePage(
+        tsf::CutIniComment(settings.RawValue(kRecentSection, KeyOf(i))));
   }
   std::string name, folder;
   tsf::SplitPath(files[1], name, folder);

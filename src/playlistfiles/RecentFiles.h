@@ -14,6 +14,8 @@ struct ControlStates;
 
 // At start-up, after the settings: reads the list and starts the open
 // dialog in the most recent file's folder (else the program's folder).
+// Paths that an earlier version wrote in the system's code page are read as
+// such, and are kept in UTF-8 from the next change of the list on.
 void LoadRecentFiles(MainState& state);
 
 void SaveRecentFiles(const MainState& state);

@@ -3,9 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 
 #include "platform/Files.h"
 #include "platform/Paths.h"
@@ -61,11 +59,9 @@ int ParseMaxRecentFiles(const std::string& text) {
 }
 
 bool InstalledProgram(const std::string& programFolder) {
-  const std::filesystem::path folder(programFolder);
-  std::error_code error;
-  return folder.filename() == "bin" &&
-         std::filesystem::is_regular_file(
-             folder.parent_path() / "share" / "applications" / "kvpm.desktop", error);
+  const std::size_t slash = programFolder.find_last_of("/\\");
+  if (slash == std::string::npos || programFolder.substr(slash + 1) != "bin") return false;
+  return platform::FileExists(programFolder.substr(0, slash) + "/share/applications/kvpm.desktop");
 }
 
 std::string SettingsFilePath(const std::string& programFolder) {
@@ -73,8 +69,7 @@ std::string SettingsFilePath(const std::string& programFolder) {
     return platform::PathInFolder(programFolder, "kvpm.ini");
   }
   const std::string folder = platform::UserConfigFolder();
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
+  platform::CreateFolders(folder);
   return folder + "/kvpm.ini";
 }
 

@@ -14,14 +14,14 @@ namespace fs = std::filesystem;
 
 void WriteBytes(const std::string& nativePath, const std::string& bytes) {
   std::error_code error;
-  fs::create_directories(fs::path(nativePath).parent_path(), error);
-  std::ofstream out(nativePath, std::ios::binary | std::ios::trunc);
+  fs::create_directories(FileSystemPath(nativePath).parent_path(), error);
+  std::ofstream out(FileSystemPath(nativePath), std::ios::binary | std::ios::trunc);
   out << bytes;
   if (!out) ADD_FAILURE() << "cannot write " << nativePath;
 }
 
 std::string ReadBytes(const std::string& nativePath) {
-  std::ifstream in(nativePath, std::ios::binary);
+  std::ifstream in(FileSystemPath(nativePath), std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
@@ -67,7 +67,7 @@ std::string FakePrefix::CreateFile(const std::string& windowsPath, const std::st
 }
 
 std::string FakePrefix::CreateFolder(const std::string& windowsPath) {
-  fs::create_directories(Native(windowsPath));
+  fs::create_directories(FileSystemPath(Native(windowsPath)));
   Created(windowsPath);
   return Native(windowsPath);
 }

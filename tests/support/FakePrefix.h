@@ -9,6 +9,7 @@
 // removed again when the object goes. CD drives are platform::TestDrives().
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "platform/Environment.h"
@@ -21,6 +22,8 @@ inline const std::string kExpansionKey = "Software\\Wow6432Node\\Tallowmere\\Kor
 inline const std::string kCompilationKey =
     "Software\\Wow6432Node\\Morvane\\Morvane Games\\Velmora Anthology";
 
+// A native path text as std::filesystem takes it: bytes on Linux, UTF-8 on Windows.
+std::filesystem::path FileSystemPath(const std::string& nativePath);
 void WriteBytes(const std::string& nativePath, const std::string& bytes);  // folders made too
 std::string ReadBytes(const std::string& nativePath);  // "" for a missing file
 

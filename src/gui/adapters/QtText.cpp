@@ -1,5 +1,6 @@
 #include "gui/adapters/QtText.h"
 
+#include <QDir>
 #include <QFile>
 
 #include "model/Playlist.h"
@@ -9,7 +10,16 @@ namespace kvpm {
 
 QString ToQt(const std::string& bytes) { return QString::fromStdString(DisplayUtf8(bytes)); }
 
-std::string FromQtPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+// Windows: UTF-8, which the Win32 backend hands to the system's wide
+// functions; the ANSI code page would spell only some names.
+std::string FromQtPath(const QString& path) {
+  const QString native = QDir::toNativeSeparators(path);
+#ifdef _WIN32
+  return native.toStdString();
+#else
+  return QFile::encodeName(native).toStdString();
+#endif
+}
 
 Qt::CheckState ToQtCheck(int value) {
   switch (value) {

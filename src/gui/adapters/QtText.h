@@ -10,7 +10,8 @@ namespace kvpm {
 // For display: UTF-8 when valid, otherwise Windows-1252.
 QString ToQt(const std::string& bytes);
 
-// A path chosen in a Qt dialog, as the file system's bytes.
+// A path chosen in a Qt dialog, with the system's separators, as the file
+// system's bytes (on Windows as UTF-8).
 std::string FromQtPath(const QString& path);
 
 // A check-box value of the program (0 unticked, 1 ticked, 2 partial) and Qt's.

@@ -1,12 +1,14 @@
 #include "gui/adapters/QtUserDialogs.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QWindow>
 
 #include "app/AboutTexts.h"
 #include "gui/adapters/QtText.h"
@@ -131,7 +133,13 @@ void QtUserDialogs::ShowWaitWindow(const std::string& label) {
   if (waitWindow_ == nullptr) waitWindow_ = new WaitWindow(parent_);
   parent_->hide();
   waitWindow_->Start(ToQt(label));
-  QCoreApplication::processEvents();
+  // A window system shows a new window when it gets round to it (Windows
+  // after a round of its messages): the window is painted before the copy
+  // holds the program up, or a second has passed.
+  const QDeadlineTimer deadline(1000);
+  do {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  } while (!waitWindow_->windowHandle()->isExposed() && !deadline.hasExpired());
 }
 
 void QtUserDialogs::ShowCopyProgress(std::uint64_t done, std::uint64_t total) {

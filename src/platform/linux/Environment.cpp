@@ -3,7 +3,14 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 namespace platform {
+
+std::string EnvironmentVariable(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
 
 std::string HomeFolder() {
   std::string home = EnvironmentVariable("HOME");

@@ -30,4 +30,9 @@ bool FolderWritable(const std::string& folder) {
          faccessat(AT_FDCWD, native.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
+void CreateFolders(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+}
+
 }  // namespace platform

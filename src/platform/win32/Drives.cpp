@@ -1,5 +1,7 @@
 #include "platform/Drives.h"
 
+#include <cwchar>
+#include <iterator>
 #include <string>
 
 #include "platform/win32/WindowsApi.h"
@@ -12,26 +14,26 @@ namespace {
 // is when a disc is in. Fixed disks and network drives count as ready
 // without asking: a lost connection would make the question hang, and the
 // program only looks for CDs.
-bool HasVolume(const std::string& root) {
-  return GetVolumeInformationA(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, nullptr, 0) != 0;
+bool HasVolume(const std::wstring& root) {
+  return GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, nullptr, 0) !=
+         0;
 }
 
 }  // namespace
 
 std::vector<Drive> ListDrives() {
   std::vector<Drive> drives = TestDrives();
-  char roots[4 * 26 + 2] = {};
-  const DWORD length = GetLogicalDriveStringsA(sizeof roots, roots);
-  if (length == 0 || length >= sizeof roots) return drives;
+  wchar_t roots[4 * 26 + 2] = {};
+  const DWORD length = GetLogicalDriveStringsW(std::size(roots), roots);
+  if (length == 0 || length >= std::size(roots)) return drives;
   QuietDriveErrors quiet;
-  for (const char* root = roots; *root != '\0'; root += std::char_traits<char>::length(root) + 1) {
-    std::string rootPath = root;  // "D:\"
-    const UINT type = GetDriveTypeA(rootPath.c_str());
+  for (const wchar_t* root = roots; *root != L'\0'; root += std::wcslen(root) + 1) {
+    const std::wstring rootPath = root;  // "D:\"
+    const UINT type = GetDriveTypeW(rootPath.c_str());
     Drive drive;
     drive.cdrom = type == DRIVE_CDROM;
     drive.ready = type == DRIVE_FIXED || type == DRIVE_REMOTE || HasVolume(rootPath);
-    if (!rootPath.empty() && rootPath.back() == '\\') rootPath.pop_back();
-    drive.rootPath = rootPath;
+    drive.rootPath = Utf8(rootPath.substr(0, rootPath.find_last_not_of(L'\\') + 1));
     drives.push_back(drive);
   }
   return drives;

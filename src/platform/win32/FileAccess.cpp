@@ -27,8 +27,8 @@ bool NotThere(DWORD error) {
 }
 
 // The attributes the replacement takes over from the file it replaces.
-DWORD KeptAttributes(const std::string& target) {
-  const DWORD old = GetFileAttributesA(target.c_str());
+DWORD KeptAttributes(const std::wstring& target) {
+  const DWORD old = GetFileAttributesW(target.c_str());
   const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
   if (old == INVALID_FILE_ATTRIBUTES || (old & kept) == 0) return FILE_ATTRIBUTE_NORMAL;
   return old & kept;
@@ -39,9 +39,9 @@ DWORD KeptAttributes(const std::string& target) {
 InputFile::InputFile(const std::string& path) : handle_(noFile) {
   if (path.empty()) return;
   QuietDriveErrors quiet;
-  const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  const HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     status_ = NotThere(GetLastError()) ? ReadStatus::Missing : ReadStatus::Unreadable;
     return;
@@ -70,14 +70,14 @@ std::int64_t InputFile::Read(char* buffer, std::size_t size) {
 // A read-only target is refused before anything is written (the rename
 // over it would fail as well).
 ReplacementFile::ReplacementFile(const std::string& path) : target_(path), handle_(noFile) {
-  const DWORD old = GetFileAttributesA(path.c_str());
+  const DWORD old = GetFileAttributesW(Wide(path).c_str());
   if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_READONLY) != 0) return;
   if (!path.empty() && !Faults().failCreateTemporary) CreateTemporary();
 }
 
 ReplacementFile::~ReplacementFile() {
   CloseOnce(handle_);
-  if (!committed_ && !temporary_.empty()) DeleteFileA(temporary_.c_str());
+  if (!committed_ && !temporary_.empty()) DeleteFileW(Wide(temporary_).c_str());
 }
 
 bool ReplacementFile::Created() const { return handle_ != noFile; }
@@ -90,8 +90,8 @@ bool ReplacementFile::CreateTemporary() {
                            std::to_string(GetCurrentProcessId()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string name = stem + std::to_string(++counter);
-    const HANDLE file = ::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                     FILE_ATTRIBUTE_HIDDEN, nullptr);
+    const HANDLE file = ::CreateFileW(Wide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) continue;
     if (file == INVALID_HANDLE_VALUE) return false;
     handle_ = reinterpret_cast<std::intptr_t>(file);
@@ -118,10 +118,11 @@ bool ReplacementFile::Write(const char* data, std::size_t size) {
 
 bool ReplacementFile::Commit() {
   if (!Created() || !FlushFileBuffers(Handle(handle_)) || !CloseOnce(handle_)) return false;
-  if (!SetFileAttributesA(temporary_.c_str(), KeptAttributes(target_))) return false;
-  if (Faults().failRename ||
-      !MoveFileExA(temporary_.c_str(), target_.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  const std::wstring temporary = Wide(temporary_);
+  const std::wstring target = Wide(target_);
+  if (!SetFileAttributesW(temporary.c_str(), KeptAttributes(target))) return false;
+  if (Faults().failRename || !MoveFileExW(temporary.c_str(), target.c_str(),
+                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return false;
   }
   committed_ = true;
@@ -130,16 +131,17 @@ bool ReplacementFile::Commit() {
 
 bool DeleteFile(const std::string& path) {
   if (path.empty() || Faults().failDelete) return false;
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const std::wstring wide = Wide(path);
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     return false;
   }
-  return DeleteFileA(path.c_str()) != 0;
+  return DeleteFileW(wide.c_str()) != 0;
 }
 
 bool FileExists(const std::string& path) {
   if (path.empty()) return false;
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 

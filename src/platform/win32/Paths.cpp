@@ -13,10 +13,13 @@ bool Hidden(DWORD attributes) {
 }
 
 std::string FullPath(const std::string& path) {
-  return ApiText([&path](char* buffer, DWORD size) {
-    return GetFullPathNameA(path.c_str(), size, buffer, nullptr);
+  const std::wstring wide = Wide(path);
+  return ApiText([&wide](wchar_t* buffer, DWORD size) {
+    return GetFullPathNameW(wide.c_str(), size, buffer, nullptr);
   });
 }
+
+DWORD Attributes(const std::string& path) { return GetFileAttributesW(Wide(path).c_str()); }
 
 // The last component of a path text: what follows the last separator, or
 // the drive ("C:") when nothing follows it.
@@ -30,7 +33,7 @@ std::string LastComponent(const std::string& path) {
 // drive's root counts although Windows marks it hidden and system.
 bool FolderMatches(const std::string& path) {
   const std::string full = FullPath(path);
-  const DWORD attributes = GetFileAttributesA(full.c_str());
+  const DWORD attributes = Attributes(full);
   if (full.empty() || attributes == INVALID_FILE_ATTRIBUTES ||
       (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
     return false;
@@ -41,15 +44,15 @@ bool FolderMatches(const std::string& path) {
 
 class Search {
  public:
-  Search(const std::string& pattern, WIN32_FIND_DATAA& data)
-      : handle_(FindFirstFileA(pattern.c_str(), &data)) {}
+  Search(const std::string& pattern, WIN32_FIND_DATAW& data)
+      : handle_(FindFirstFileW(Wide(pattern).c_str(), &data)) {}
   ~Search() {
     if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
   }
   Search(const Search&) = delete;
   Search& operator=(const Search&) = delete;
   bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
-  bool Next(WIN32_FIND_DATAA& data) { return FindNextFileA(handle_, &data) != 0; }
+  bool Next(WIN32_FIND_DATAW& data) { return FindNextFileW(handle_, &data) != 0; }
 
  private:
   HANDLE handle_;
@@ -71,10 +74,10 @@ bool AnyMatch(const std::string& path, bool includeFolders) {
   if (pattern.empty() || pattern == "." || pattern == "..") {
     return includeFolders && FolderMatches(path);
   }
-  WIN32_FIND_DATAA data;
+  WIN32_FIND_DATAW data;
   Search search(path, data);
   for (bool found = search.Found(); found; found = search.Next(data)) {
-    const std::string name = data.cFileName;
+    const std::string name = Utf8(data.cFileName);
     if (name == "." || name == ".." || Hidden(data.dwFileAttributes) ||
         !WildcardMatch(name, pattern)) {
       continue;
@@ -94,13 +97,15 @@ std::string CanonicalPath(const std::string& path) {
   if (path.empty()) return "";
   QuietDriveErrors quiet;
   const std::string full = FullPath(path);
-  if (full.empty() || GetFileAttributesA(full.c_str()) == INVALID_FILE_ATTRIBUTES) return "";
-  std::string canonical = ApiText([&full](char* buffer, DWORD size) {
-    return GetLongPathNameA(full.c_str(), buffer, size);
+  if (full.empty() || Attributes(full) == INVALID_FILE_ATTRIBUTES) return "";
+  const std::wstring wideFull = Wide(full);
+  std::string canonical = ApiText([&wideFull](wchar_t* buffer, DWORD size) {
+    return GetLongPathNameW(wideFull.c_str(), buffer, size);
   });
   if (canonical.empty()) canonical = full;
-  const std::string shortPath = ApiText([&canonical](char* buffer, DWORD size) {
-    return GetShortPathNameA(canonical.c_str(), buffer, size);
+  const std::wstring wideCanonical = Wide(canonical);
+  const std::string shortPath = ApiText([&wideCanonical](wchar_t* buffer, DWORD size) {
+    return GetShortPathNameW(wideCanonical.c_str(), buffer, size);
   });
   if (!shortPath.empty()) canonical = shortPath;
   if (canonical.size() >= 2 && canonical[1] == ':' && canonical[0] >= 'a' && canonical[0] <= 'z') {

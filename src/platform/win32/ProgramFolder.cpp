@@ -1,5 +1,7 @@
 #include "platform/ProgramFolder.h"
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "platform/Environment.h"
@@ -8,15 +10,15 @@
 namespace platform {
 
 std::string ExecutableFolder() {
-  // GetModuleFileNameA cuts the name to the buffer without saying how long
+  // GetModuleFileNameW cuts the name to the buffer without saying how long
   // it is: a full buffer asks for a larger one.
-  std::string path(MAX_PATH, '\0');
+  std::wstring path(MAX_PATH, L'\0');
   while (path.size() <= 32768) {
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return "";
     if (length < path.size()) {
       path.resize(length);
-      return path.substr(0, path.find_last_of("\\/"));
+      return Utf8(path.substr(0, path.find_last_of(L"\\/")));
     }
     path.resize(path.size() * 2);
   }
@@ -35,17 +37,17 @@ std::string UserConfigFolder() {
 // (under Wine, the descriptor follows the folder's permission bits).
 bool FolderWritable(const std::string& folder) {
   const DWORD attributes =
-      folder.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(folder.c_str());
+      folder.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(Wide(folder).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
     return false;
   }
   const SECURITY_INFORMATION parts =
       OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
   DWORD size = 0;
-  GetFileSecurityA(folder.c_str(), parts, nullptr, 0, &size);
+  GetFileSecurityW(Wide(folder).c_str(), parts, nullptr, 0, &size);
   std::vector<char> descriptor(size);
   HANDLE processToken = nullptr, token = nullptr;
-  if (size == 0 || !GetFileSecurityA(folder.c_str(), parts, descriptor.data(), size, &size) ||
+  if (size == 0 || !GetFileSecurityW(Wide(folder).c_str(), parts, descriptor.data(), size, &size) ||
       !OpenProcessToken(GetCurrentProcess(), TOKEN_DUPLICATE | TOKEN_QUERY, &processToken)) {
     return false;
   }
@@ -61,6 +63,11 @@ bool FolderWritable(const std::string& folder) {
                                    &privilegesSize, &granted, &allowed);
   CloseHandle(token);
   return checked && allowed;
+}
+
+void CreateFolders(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(Wide(folder), error);
 }
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/RegistryPath.h"
+#include "platform/Utf16.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace platform {
@@ -14,8 +15,12 @@ HKEY RootKey(RegistryRoot root) {
   return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
+// A string is UTF-16, up to its terminator.
 std::string DataText(DWORD type, const std::string& data) {
-  if (type == REG_SZ || type == REG_EXPAND_SZ) return data.substr(0, data.find('\0'));
+  if (type == REG_SZ || type == REG_EXPAND_SZ) {
+    const std::string text = Utf16ToUtf8(data);
+    return text.substr(0, text.find('\0'));
+  }
   if (type == REG_DWORD && data.size() == 4) {
     std::uint32_t number = 0;
     for (int i = 3; i >= 0; --i) number = (number << 8) | static_cast<unsigned char>(data[i]);
@@ -27,7 +32,7 @@ std::string DataText(DWORD type, const std::string& data) {
 class KeyHandle {
  public:
   KeyHandle(HKEY root, const std::string& key, REGSAM view) {
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &key_) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(root, Wide(key).c_str(), 0, KEY_QUERY_VALUE | view, &key_) != ERROR_SUCCESS) {
       key_ = nullptr;
     }
   }
@@ -48,13 +53,14 @@ std::optional<std::string> ValueText(HKEY root, const std::string& key, REGSAM v
                                      const std::string& name) {
   KeyHandle handle(root, key, view);
   if (handle.Get() == nullptr) return std::nullopt;
+  const std::wstring wideName = Wide(name);
   DWORD type = REG_NONE;
   DWORD size = 0;
-  LONG status = RegQueryValueExA(handle.Get(), name.c_str(), nullptr, &type, nullptr, &size);
+  LONG status = RegQueryValueExW(handle.Get(), wideName.c_str(), nullptr, &type, nullptr, &size);
   std::string data;
   while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
     data.resize(size);
-    status = RegQueryValueExA(handle.Get(), name.c_str(), nullptr, &type,
+    status = RegQueryValueExW(handle.Get(), wideName.c_str(), nullptr, &type,
                               reinterpret_cast<BYTE*>(data.data()), &size);
     if (status == ERROR_SUCCESS) {
       data.resize(size);

@@ -58,6 +58,8 @@ std::string FakePrefix::Native(const std::string& windowsPath) const {
 
 void FakePrefix::Created(const std::string&) {}
 
+fs::path FileSystemPath(const std::string& nativePath) { return nativePath; }
+
 std::string FakePrefix::AddCdDrive(char letter, bool withDisc) {
   const std::string disc = root_ + "/cdrom-" + letter;
   if (withDisc) fs::create_directories(disc);

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/Drives.h"
+#include "platform/Utf16.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace kvpm::test {
@@ -27,6 +28,8 @@ std::string TopKey(const std::string& key) {
 }
 
 }  // namespace
+
+std::filesystem::path FileSystemPath(const std::string& path) { return platform::Wide(path); }
 
 // The fake writes the registry and drive C: of the system it runs on, so it
 // runs only where the caller says that system is a throwaway one.
@@ -48,10 +51,10 @@ FakePrefix::~FakePrefix() {
   for (std::string line; std::getline(made, line);) {
     if (line.starts_with("C:")) {
       std::error_code error;
-      std::filesystem::remove_all(line, error);
+      std::filesystem::remove_all(FileSystemPath(line), error);
     } else {
-      RegDeleteTreeA(HKEY_LOCAL_MACHINE, line.c_str());
-      RegDeleteKeyExA(HKEY_LOCAL_MACHINE, line.c_str(), view, 0);
+      RegDeleteTreeW(HKEY_LOCAL_MACHINE, platform::Wide(line).c_str());
+      RegDeleteKeyExW(HKEY_LOCAL_MACHINE, platform::Wide(line).c_str(), view, 0);
     }
   }
   RemoveFolder(root_);
@@ -60,11 +63,13 @@ FakePrefix::~FakePrefix() {
 void FakePrefix::SetRawValue(const std::string& key, const std::string& name, const std::string&,
                              std::uint32_t type, const std::string& bytes) {
   if (made_.find(TopKey(key) + "\n") == std::string::npos) made_ += TopKey(key) + "\n";
+  const std::string data = type == REG_SZ ? platform::Utf8ToUtf16(bytes) : bytes;  // UTF-16 strings
   HKEY handle;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view,
-                      nullptr, &handle, nullptr) != ERROR_SUCCESS ||
-      RegSetValueExA(handle, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                     static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, platform::Wide(key).c_str(), 0, nullptr, 0,
+                      KEY_SET_VALUE | view, nullptr, &handle, nullptr) != ERROR_SUCCESS ||
+      RegSetValueExW(handle, platform::Wide(name).c_str(), 0, type,
+                     reinterpret_cast<const BYTE*>(data.data()),
+                     static_cast<DWORD>(data.size())) != ERROR_SUCCESS) {
     ADD_FAILURE() << "cannot set " << key << "\\" << name;
   }
   RegCloseKey(handle);
@@ -79,13 +84,13 @@ void FakePrefix::Created(const std::string& windowsPath) {
   if (made_.find(top + "\n") == std::string::npos) made_ += top + "\n";
   const std::size_t name = windowsPath.find_last_of("\\/") + 1;
   if (windowsPath.compare(name, 1, ".") == 0) {
-    SetFileAttributesA(windowsPath.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW(platform::Wide(windowsPath).c_str(), FILE_ATTRIBUTE_HIDDEN);
   }
 }
 
 std::string FakePrefix::AddCdDrive(char letter, bool withDisc) {
   const std::string disc = CdRoot(letter);
-  if (withDisc) std::filesystem::create_directories(disc);
+  if (withDisc) std::filesystem::create_directories(FileSystemPath(disc));
   platform::TestDrives().push_back({disc, true, withDisc});
   return disc;
 }
