@@ -85,8 +85,7 @@ const Case kCases[] = {
        Audio(p, "[Audio]\nIsScoreShuffle=1\nInGameMusic=0");
      }, .general = "ShowDisclaimer=maybe", .folder = kKv,
      .window = Window{.caption = "KV Playlist Manager", .deactivate = true, .music = Unticked,
-                      .read = true, .about = true},
-     .after = "ShowDisclaimer=no"},
+                      .read = true, .about = true}, .after = "ShowDisclaimer=no"},
     {.setup = [](auto& p) { Theme(p, "[Themes]\r\n214=x"); Audio(p, "[audio]\nInGameMusic=loud"); },
      .general = "MaxRecentFiles=2\r\n\r\n[RecentFiles]\r\n",
      .message = "A non-KVPM <thememd.ini> file has been detected. This file is probably part of "

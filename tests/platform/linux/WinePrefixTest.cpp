@@ -224,8 +224,7 @@ const Layout kLayouts[] = {
                 "{\n  \"Korvale\": {\n    \"autoInstallDxvk\": true,\n    \"winePrefix\": "
                 "\"%/home/Proton KV\",\n    \"wineVersion\": {\n      \"name\": \"Proton - Proton "
                 "8.0\",\n      \"type\": \"proton\"\n    }\n  },\n  \"version\": \"v0\",\n  "
-                "\"explicit\": true\n}"},
-               {"%/home/Proton KV/pfx/system.reg", ""}},
+                "\"explicit\": true\n}"}, {"%/home/Proton KV/pfx/system.reg", ""}},
      .found = {"Heroic /home/Proton KV/pfx"}},
     {.name = "Heroic: config.json's default prefix, for a game that names none; the older layout",
      .files = {{"%/config/heroic/config.json",
@@ -299,8 +298,7 @@ const Layout kLayouts[] = {
                 "\"libraryfolders\" { \"1\" \"%/lib"},
                {"%/lib/steamapps/compatdata/1/pfx/system.reg", ""}, {"%/p/system.reg", ""},
                {"%/home/Games/a/system.reg/x", ""}, {"%/home/Games/b/x", ""}},
-     .found = {},
-     .links = {{"%/home/Games/loop", "%/home/Games/loop"}}},
+     .found = {}, .links = {{"%/home/Games/loop", "%/home/Games/loop"}}},
 };
 
 TEST(WinePrefixes, EachLayoutOfEachLauncherIsFoundEachRealFolderOnce) {
