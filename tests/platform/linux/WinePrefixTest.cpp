@@ -174,131 +174,65 @@ TEST_F(WinePrefixTest, ThePrefixAndTheSettingsFolderFollowWineAndXdg) {
     old[i].empty() ? unsetenv(names[i]) : setenv(names[i], old[i].c_str(), 1);
 }
 
-// "%" stands for the row's own folder, which holds the home (%/home) and the XDG folders
-// (%/config, %/data).
+// One fake home a row: the files of tests/fixtures/launchers/FOLDER as each launcher writes
+// them, "%" in them standing for the row's own folder, which holds the home (%/home) and the
+// XDG folders (%/config, %/data).
 struct Layout {
-  std::string name;
-  Pairs files;                     // path, bytes: a prefix is an empty system.reg
-  std::vector<std::string> found;  // launcher and folder below %
-  Pairs links = {};                // link, target
+  std::string name, folder;
+  std::vector<std::string> found;       // launcher and folder below %
+  Pairs links = {};                     // link, target
+  std::vector<std::string> extras = {};  // empty files whose names no Windows checkout can hold
 };
 
-const std::string kHeroicFlatpak = "%/home/.var/app/com.heroicgameslauncher.hgl/config/heroic";
-const std::string kSteamFlatpak = "/home/.var/app/com.valvesoftware.Steam/.local/share/Steam";
-const std::string kFiller =
-    "\t\t\"totalsize\"\t\t\"0\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"2210\"\t\t\"0\"\n\t\t}\n";
 const std::string kGold = "/home/Games/Korvale Gold Edition, Installed From The Two Original";
+const std::string kSteam = "/home/.local/share/Steam/steamapps/compatdata/";
 
 const Layout kLayouts[] = {
-    {.name = "Wine", .files = {{"%/home/.wine/system.reg", ""}}, .found = {"Wine /home/.wine"}},
+    {.name = "Wine", .folder = "wine", .found = {"Wine /home/.wine"}},
     {.name = "Lutris: safe_dump's escape, folded line and doubled quote; the same in ~/Games",
-     .files = {{"%/data/lutris/games/a.yml",
-                "game:\n  exe: gamemd.exe\n  prefix: \"%/home/jos\\xE9/kv\"\n"},
-               {"%/data/lutris/games/b.yml",
-                "game:\n  prefix: %" + kGold + "\n    CDs\nsystem: {}\n"},
-               {"%/data/lutris/games/c.yml", "game:\n  prefix: '%/home/korvale''s #1'\nwine: {}\n"},
-               {"%/home/jos\xc3\xa9/kv/system.reg", ""}, {"%/home/korvale's #1/system.reg", ""},
-               {"%" + kGold + " CDs/system.reg", ""}},
+     .folder = "lutris-escapes",
      .found = {"Lutris /home/jos\xc3\xa9/kv", "Lutris " + kGold + " CDs",
                "Lutris /home/korvale's #1"}},
     {.name = "Lutris: no prefix, the folder above the executable; Flatpak",
-     .files = {{"%/config/lutris/games/a.yml",
-                "game:\n  exe: %/home/kv/drive_c/Games/gamemd.exe\n"},
-               {"%/home/.var/app/net.lutris.Lutris/data/lutris/games/b.yml",
-                "game:\n  prefix: ~/flat\n"},
-               {"%/home/kv/system.reg", ""}, {"%/home/kv/drive_c/Games/gamemd.exe", ""},
-               {"%/home/.var/app/net.lutris.Lutris/flat/system.reg", ""}},
+     .folder = "lutris-exe-flatpak",
      .found = {"Lutris /home/kv", "Lutris /home/.var/app/net.lutris.Lutris/flat"}},
     {.name = "Bottles: native, Flatpak, placeholder.yml of a custom path, data.yml's own folder",
-     .files = {{"%/data/bottles/bottles/Korvale/system.reg", ""},
-               {"%/data/bottles/bottles/Custom/placeholder.yml", "Path: %/mnt/Custom\n"},
-               {"%/mnt/Custom/system.reg", ""},
-               {"%/data/bottles/data.yml", "custom_bottles_path: %/moved\nsplash_screen: true\n"},
-               {"%/moved/Moved/system.reg", ""},
-               {"%/home/.var/app/com.usebottles.bottles/data/bottles/bottles/Flat/system.reg", ""}},
+     .folder = "bottles",
      .found = {"Bottles /mnt/Custom", "Bottles /data/bottles/bottles/Korvale",
                "Bottles /moved/Moved",
                "Bottles /home/.var/app/com.usebottles.bottles/data/bottles/bottles/Flat"}},
     {.name = "Heroic Flatpak: a game's Proton prefix, its system.reg in pfx/",
-     .files = {{kHeroicFlatpak + "/GamesConfig/Korvale.json",
-                "{\n  \"Korvale\": {\n    \"autoInstallDxvk\": true,\n    \"winePrefix\": "
-                "\"%/home/Proton KV\",\n    \"wineVersion\": {\n      \"name\": \"Proton - Proton "
-                "8.0\",\n      \"type\": \"proton\"\n    }\n  },\n  \"version\": \"v0\",\n  "
-                "\"explicit\": true\n}"}, {"%/home/Proton KV/pfx/system.reg", ""}},
-     .found = {"Heroic /home/Proton KV/pfx"}},
+     .folder = "heroic-flatpak-proton", .found = {"Heroic /home/Proton KV/pfx"}},
     {.name = "Heroic: config.json's default prefix, for a game that names none; the older layout",
-     .files = {{"%/config/heroic/config.json",
-                "{\n  \"defaultSettings\": {\n    \"defaultInstallPath\": \"%/home/Games/Heroic\","
-                "\n    \"winePrefix\": \"~/Default\"\n  },\n  \"version\": \"v0\"\n}"},
-               {"%/config/heroic/GamesConfig/Korvale.json", "{\n  \"Korvale\": {\n  }\n}"},
-               {"%/home/Default/system.reg", ""},
-               {"%/home/Games/Heroic/Prefixes/default/Korvale/system.reg", ""},
-               {"%/home/Games/Heroic/Prefixes/Korvale/pfx/system.reg", ""}},
+     .folder = "heroic-default",
      .found = {"Heroic /home/Default", "Heroic /home/Games/Heroic/Prefixes/Korvale/pfx",
                "Heroic /home/Games/Heroic/Prefixes/default/Korvale"}},
     {.name = "Faugus: games.json, the older one in ~/.config, Flatpak, ~/Faugus",
-     .files = {{"%/data/faugus-launcher/games.json",
-                "[\n    {\n        \"gameid\": \"korvale\",\n        \"title\": \"Korvale\",\n     "
-                "   \"path\": \"%/home/g.exe\",\n        \"prefix\": \"%/home/KV\",\n        "
-                "\"runner\": \"\"\n    }\n]"},
-               {"%/config/faugus-launcher/games.json", "[{\"prefix\": \"%/home/Old\"}]"},
-               {"%/home/.var/app/io.github.Faugus.faugus-launcher/data/faugus-launcher/games.json",
-                "[{\"prefix\": \"%/home/Flat\"}]"},
-               {"%/home/KV/system.reg", ""}, {"%/home/Old/system.reg", ""},
-               {"%/home/Flat/system.reg", ""}, {"%/home/Faugus/korvale/system.reg", ""}},
+     .folder = "faugus",
      .found = {"Faugus /home/KV", "Faugus /home/Old", "Faugus /home/Faugus/korvale",
                "Faugus /home/Flat"}},
     {.name = "Minigalaxy: config.json's install_dir, else ~/GOG Games; umu",
-     .files = {{"%/config/minigalaxy/config.json",
-                "{\"locale\": \"\", \"install_dir\": \"%/home/GOG\"}"},
-               {"%/home/GOG/Korvale/prefix/system.reg", ""},
-               {"%/home/GOG Games/Flat/prefix/system.reg", ""},
-               {"%/home/Games/umu/umu-default/system.reg", ""}},
+     .folder = "minigalaxy-umu",
      .found = {"Minigalaxy /home/GOG/Korvale/prefix", "Minigalaxy /home/GOG Games/Flat/prefix",
                "umu /home/Games/umu/umu-default"}},
-    {.name = "PlayOnLinux, CrossOver",
-     .files = {{"%/home/.PlayOnLinux/wineprefix/KV/system.reg", ""},
-               {"%/home/.cxoffice/KV/system.reg", ""}},
+    {.name = "PlayOnLinux, CrossOver", .folder = "playonlinux-crossover",
      .found = {"PlayOnLinux /home/.PlayOnLinux/wineprefix/KV", "CrossOver /home/.cxoffice/KV"}},
     {.name = "Steam: libraryfolders.vdf with an escaped quote; ~/.steam/steam links to it",
-     .files = {{"%/home/.local/share/Steam/steamapps/libraryfolders.vdf",
-                "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"%/home/.local/share/Steam"
-                "\"\n" + kFiller + "\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"%/SSD \\\"Games\\\"\"\n" +
-                    kFiller + "\t}\n}\n"},
-               {"%/home/.local/share/Steam/steamapps/compatdata/2210/pfx/system.reg", ""},
-               {"%/SSD \"Games\"/steamapps/compatdata/2211/pfx/system.reg", ""}},
-     .found = {"Steam /home/.local/share/Steam/steamapps/compatdata/2210/pfx",
-               "Steam /SSD \"Games\"/steamapps/compatdata/2211/pfx"},
-     .links = {{"%/home/.steam/steam", "%/home/.local/share/Steam"}}},
+     .folder = "steam-listing",
+     .found = {"Steam " + kSteam + "2210/pfx", "Steam /SSD \"Games\"/steamapps/compatdata/2211/pfx"},
+     .links = {{"%/home/.steam/steam", "%/home/.local/share/Steam"}},
+     .extras = {"%/SSD \"Games\"/steamapps/compatdata/2211/pfx/system.reg"}},
     {.name = "Steam: $XDG_DATA_HOME, ~/.steam/root, Debian's, Flatpak; Snap, an older listing",
-     .files = {{"%/data/Steam/steamapps/compatdata/1/pfx/system.reg", ""},
-               {"%/home/.steam/root/steamapps/compatdata/2/pfx/system.reg", ""},
-               {"%/home/.steam/debian-installation/steamapps/compatdata/3/pfx/system.reg", ""},
-               {"%" + kSteamFlatpak + "/steamapps/compatdata/4/pfx/system.reg", ""},
-               {"%/home/snap/steam/common/.local/share/Steam/steamapps/libraryfolders.vdf",
-                "// written by hand\n\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t"
-                "\"1700000000\"\n\t\"1\"\t\t\"%/old\"\t[$LINUX]\n\t2 \"%/o\\\\ld\"\n}\n"},
-               {"%/old/steamapps/compatdata/5/pfx/system.reg", ""},
-               {"%/o\\ld/steamapps/compatdata/6/pfx/system.reg", ""}},
+     .folder = "steam-folders",
      .found = {"Steam /data/Steam/steamapps/compatdata/1/pfx",
                "Steam /home/.steam/root/steamapps/compatdata/2/pfx",
                "Steam /home/.steam/debian-installation/steamapps/compatdata/3/pfx",
-               "Steam " + kSteamFlatpak + "/steamapps/compatdata/4/pfx",
-               "Steam /old/steamapps/compatdata/5/pfx", "Steam /o\\ld/steamapps/compatdata/6/pfx"}},
+               "Steam /home/.var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/"
+               "compatdata/4/pfx",
+               "Steam /old/steamapps/compatdata/5/pfx", "Steam /o\\ld/steamapps/compatdata/6/pfx"},
+     .extras = {"%/o\\ld/steamapps/compatdata/6/pfx/system.reg"}},
     {.name = "Half-written files, files of another shape, folders without system.reg, a link loop",
-     .files = {{"%/data/lutris/games/a.yml", "game:\n  prefix: \"%/p"},
-               {"%/data/lutris/games/b.yml", "- game\n- prefix: %/p\n"},
-               {"%/data/lutris/games/c.yml", "game:\n  prefix: %/nowhere\n"},
-               {"%/data/bottles/bottles/a/placeholder.yml", "\x89PNG\r\n\x1a\n"},
-               {"%/config/heroic/GamesConfig/a.json", "{\n  \"a\": {\n    \"winePrefix\": \"%/p"},
-               {"%/data/faugus-launcher/games.json", "[{\"prefix\": 7}, {\"prefix\": [\"%/p\"]}]"},
-               {"%/home/.local/share/Steam/steamapps/libraryfolders.vdf",
-                "\"libraryfolders\"\n{\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"%/lib\"\n\t\tcontent"},
-               {"%/home/.local/share/Steam/config/libraryfolders.vdf",
-                "\"libraryfolders\" { \"1\" \"%/lib"},
-               {"%/lib/steamapps/compatdata/1/pfx/system.reg", ""}, {"%/p/system.reg", ""},
-               {"%/home/Games/a/system.reg/x", ""}, {"%/home/Games/b/x", ""}},
-     .found = {}, .links = {{"%/home/Games/loop", "%/home/Games/loop"}}},
+     .folder = "broken", .found = {}, .links = {{"%/home/Games/loop", "%/home/Games/loop"}}},
 };
 
 TEST(WinePrefixes, EachLayoutOfEachLauncherIsFoundEachRealFolderOnce) {
@@ -310,7 +244,13 @@ TEST(WinePrefixes, EachLayoutOfEachLauncherIsFoundEachRealFolderOnce) {
       }
       return text;
     };
-    for (const auto& [path, bytes] : layout.files) WriteBytes(at(path), at(bytes));
+    const fs::path files = KVPM_FIXTURES_DIR "/launchers/" + layout.folder;
+    for (const auto& file : fs::recursive_directory_iterator(files)) {
+      if (!file.is_regular_file()) continue;
+      const std::string relative = fs::relative(file.path(), files).string();
+      WriteBytes(world.Root() + "/" + relative, at(ReadBytes(file.path().string())));
+    }
+    for (const std::string& extra : layout.extras) WriteBytes(at(extra), "");
     for (const auto& [link, target] : layout.links) {
       fs::create_directories(fs::path(at(link)).parent_path());
       fs::create_directory_symlink(at(target), at(link));
