@@ -28,10 +28,9 @@ TEST_P(WriteFaultsTest, TheFileIsOldOrNewAndTheUserIsToldWhatHappened) {
   constexpr bool F::*kFaults[] = {&F::failCreateTemporary, &F::shortWrite, &F::failRename,
                                   &F::failRead, &F::failDelete};
   const std::string old = "[Themes]\r\n; an older file\r\n", done = "Custom playlist activated.";
-  const std::string failed = "Error activating playlist.", saveFailed = "Error saving playlist to ";
   static const std::string kNew = "C:\\Games\\new";  // beside the game, which goes with the test
-  const std::string audio =
-      "Could not update the game's audio settings in \"C:\\Games\\Korvale\\HGMD.INI\".";
+  const std::string audio = "Could not update the game's audio settings in \"" + Game("HGMD.INI") +
+                            "\".";
   struct File {
     std::string path, old;  // path "" for kvpm.ini; old "" for no file before
     std::function<void()> act;
@@ -40,7 +39,8 @@ TEST_P(WriteFaultsTest, TheFileIsOldOrNewAndTheUserIsToldWhatHappened) {
     std::vector<std::string> told[3];  // when all goes well (failDelete too), on write/read faults
   };
   const File files[] = {
-      {Game("thememd.ini"), old, [this] { ActivatePlaylist(state); }, "", false, {{done}, {failed}, {done}}},
+      {Game("thememd.ini"), old, [this] { ActivatePlaylist(state); }, "", false,
+       {{done}, {"Error activating playlist."}, {done}}},
       // An unreadable HGMD.INI is never replaced: it may hold more than a read gave.
       {Game("HGMD.INI"), "[Audio]\r\nIsScoreRepeat=yes ;loop\r\nIsScoreShuffle=no\r\n",
        [this] { ApplyGameAudioSettings(state); },
@@ -52,7 +52,7 @@ TEST_P(WriteFaultsTest, TheFileIsOldOrNewAndTheUserIsToldWhatHappened) {
          const std::string& current = state.playlist.file;
          EXPECT_EQ(ShowState(state).caption,
                    (current.empty() ? "New Playlist" : current) + " - KV Playlist Manager");
-       }, "", false, {{}, {saveFailed + "\"C:\\Games\\new\"."}, {}}},
+       }, "", false, {{}, {"Error saving playlist to \"C:\\Games\\new\"."}, {}}},
       // Failures to write kvpm.ini, the program's own business, are not told.
       {"", "", [this] {
          Settings firstStart;

@@ -1,5 +1,5 @@
-// Which activation ends the program, which clicks change nothing, and the
-// prefix window's rows, used through the real widgets.
+// Which activation ends the program, which clicks change nothing, and the prefix window's
+// rows, used through the real widgets.
 
 #include <gtest/gtest.h>
 
@@ -27,13 +27,12 @@ class MainWindowRulesTest : public Program {
   std::unique_ptr<MainWindow> window;
 };
 
-// The Activate button ends the program after a successful activation only;
-// the menu entry never does.
+// The Activate button ends the program after a successful activation only (MainWindowTest
+// clicks it after one); the menu entry never does.
 TEST_F(MainWindowRulesTest, OnlyTheActivateButtonEndsTheProgramAndOnlyOnSuccess) {
-  const struct { bool button, readOnly; std::string told; int endings; } cases[] = {
-      {.button = true, .readOnly = true, .told = "Error activating playlist.", .endings = 0},
-      {.button = false, .readOnly = false, .told = "Custom playlist activated.", .endings = 0},
-      {.button = true, .readOnly = false, .told = "Custom playlist activated.", .endings = 1},
+  const struct { bool button, readOnly; std::string told; } cases[] = {
+      {.button = true, .readOnly = true, .told = "Error activating playlist."},
+      {.button = false, .readOnly = false, .told = "Custom playlist activated."},
   };
   const std::string theme = prefix.CreateFile(Game("thememd.ini"), "[Themes]\r\n");
   for (const auto& c : cases) {
@@ -48,7 +47,7 @@ TEST_F(MainWindowRulesTest, OnlyTheActivateButtonEndsTheProgramAndOnlyOnSuccess)
       window->findChild<QAction*>("menu_enable")->trigger();
     }
     EXPECT_EQ(dialogs.texts, std::vector{c.told});
-    EXPECT_EQ(ending.count(), c.endings);
+    EXPECT_EQ(ending.count(), 0);
   }
 }
 

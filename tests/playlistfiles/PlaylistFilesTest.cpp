@@ -141,9 +141,8 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
   const std::string replace = "\"C:\\P\\1\" already exists!\r\nAre you sure you want overwrite "
                               "this file?", moved = "The file \"C:\\P\\7\" has been moved/renamed/"
                               "deleted since it was last accessed.";
-  enum Command { Open, Save, SaveAs, Recent, New };
   struct Step {
-    Command command;
+    void (*command)(MainState&);
     std::deque<std::optional<std::string>> choices = {};  // in the file dialogs
     std::deque<int> answers = {};
     Texts told = {};
@@ -151,62 +150,60 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
     Texts menu;                      // items 1 to 3, "" for a hidden one
     std::string written = "", kept = "";  // a file that now holds the playlist, one left as it was
     std::function<void()> before = nullptr;
-    int position = 0;  // of the recent file opened
   };
   const Texts p1p7new = {"&1 C:\\P\\1", "&2 C:\\P\\7", "&3 C:\\P\\new"},
+              p7p1new = {"&1 C:\\P\\7", "&2 C:\\P\\1", "&3 C:\\P\\new"},
               p1new9 = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"};
   const Step steps[] = {
-      {.command = Open, .choices = {std::nullopt}, .caption = kUntitled,
+      {.command = FileOpen, .choices = {std::nullopt}, .caption = kUntitled,
        .menu = {"", "&2 C:\\P\\1", "&3 C:\\P\\2"}},
-      {.command = Save, .choices = {"C:\\P\\1"}, .answers = {AnswerCancel}, .told = {replace},
+      {.command = FileSave, .choices = {"C:\\P\\1"}, .answers = {AnswerCancel}, .told = {replace},
        .caption = kUntitled, .menu = {"", "&2 C:\\P\\1", "&3 C:\\P\\2"}, .kept = "C:\\P\\1"},
       // The dialog again after a refused file; the same file as 4, in other letters.
-      {.command = Open, .choices = {"C:\\P\\notes", "c:\\p\\4"},
+      {.command = FileOpen, .choices = {"C:\\P\\notes", "c:\\p\\4"},
        .told = {"\"C:\\P\\notes\" is not a KVPM Playlist File!"}, .caption = "c:\\p\\4" + titled,
        .file = "c:\\p\\4", .menu = {"&1 c:\\p\\4", "", "&3 C:\\P\\1"}},
-      {.command = Open, .choices = {PlaylistFile("C:\\P\\9")}, .caption = "C:\\P\\9" + titled,
+      {.command = FileOpen, .choices = {PlaylistFile("C:\\P\\9")}, .caption = "C:\\P\\9" + titled,
        .file = "C:\\P\\9", .menu = {"&1 C:\\P\\9", "&2 c:\\p\\4", ""}},
       // Save after Open writes without a word.
-      {.command = Save, .caption = "C:\\P\\9" + titled, .file = "C:\\P\\9",
+      {.command = FileSave, .caption = "C:\\P\\9" + titled, .file = "C:\\P\\9",
        .menu = {"&1 C:\\P\\9", "&2 c:\\p\\4", ""}, .written = "C:\\P\\9",
        .before = [&] { SelectTrack(state, 13, 7); }},
       // No, then a file not written yet: it takes the first empty or missing place.
-      {.command = SaveAs, .choices = {"C:\\P\\1", "C:\\P\\new"}, .answers = {AnswerNo},
+      {.command = FileSaveAs, .choices = {"C:\\P\\1", "C:\\P\\new"}, .answers = {AnswerNo},
        .told = {replace}, .caption = "C:\\P\\new" + titled, .file = "C:\\P\\new",
        .menu = {"&1 C:\\P\\new", "&2 C:\\P\\9", "&3 c:\\p\\4"}, .written = "C:\\P\\new",
        .kept = "C:\\P\\1"},
-      {.command = SaveAs, .choices = {"C:\\P\\1"}, .answers = {AnswerYes}, .told = {replace},
-       .caption = "C:\\P\\1" + titled, .file = "C:\\P\\1",
-       .menu = p1new9, .written = "C:\\P\\1",
+      {.command = FileSaveAs, .choices = {"C:\\P\\1"}, .answers = {AnswerYes}, .told = {replace},
+       .caption = "C:\\P\\1" + titled, .file = "C:\\P\\1", .menu = p1new9, .written = "C:\\P\\1",
        .before = [&] {
          state.settings.saveKvlNames = true;
          state.playlist.kvlNames[1][1] = "Opening";
          state.playlist.music = Unticked;
        }},
       // A path that kvpm.ini cannot give back stays out of the list.
-      {.command = SaveAs, .choices = {"C:\\P\\rock;pop"}, .caption = "C:\\P\\rock;pop" + titled,
-       .file = "C:\\P\\rock;pop", .menu = p1new9,
-       .written = "C:\\P\\rock;pop"},
+      {.command = FileSaveAs, .choices = {"C:\\P\\rock;pop"}, .caption = "C:\\P\\rock;pop" + titled,
+       .file = "C:\\P\\rock;pop", .menu = p1new9, .written = "C:\\P\\rock;pop"},
 #ifndef _WIN32  // no Windows file name holds a line break
-      {.command = SaveAs, .choices = {"C:\\P\\rock\npop"}, .caption = "C:\\P\\rock\npop" + titled,
-       .file = "C:\\P\\rock\npop", .menu = p1new9},
+      {.command = FileSaveAs, .choices = {"C:\\P\\rock\npop"},
+       .caption = "C:\\P\\rock\npop" + titled, .file = "C:\\P\\rock\npop", .menu = p1new9},
 #endif
-      {.command = New, .caption = kUntitled, .menu = p1new9,
+      {.command = FileNew, .caption = kUntitled, .menu = p1new9,
        .before = [&] { state.dialogOpen.initialFolder = "x"; }},
       // A vanished file is told, a file that is there read as a new playlist: both move up.
-      {.command = Recent, .told = {moved}, .caption = kUntitled,
-       .menu = {"&1 C:\\P\\7", "&2 C:\\P\\1", "&3 C:\\P\\new"}, .before = [&] {
+      {.command = [](MainState& s) { OpenRecentFile(s, 9); }, .told = {moved}, .caption = kUntitled,
+       .menu = p7p1new, .before = [&] {
          std::filesystem::remove(prefix.Native("C:\\P\\7"));
          prefix.CreateFolder("C:\\P\\7");  // a folder is no file
-       }, .position = 9},
-      {.command = Recent, .told = {moved}, .caption = kUntitled,
-       .menu = {"&1 C:\\P\\7", "&2 C:\\P\\1", "&3 C:\\P\\new"}, .position = 1},
-      {.command = Recent, .caption = kUntitled, .menu = p1p7new, .written = "C:\\P\\1",
-       .position = 2},  // reads back the same
+       }},
+      {.command = [](MainState& s) { OpenRecentFile(s, 1); }, .told = {moved}, .caption = kUntitled,
+       .menu = p7p1new},
+      {.command = [](MainState& s) { OpenRecentFile(s, 2); }, .caption = kUntitled, .menu = p1p7new,
+       .written = "C:\\P\\1"},  // reads back the same
       // The game's theme file opened is the file that Save writes.
-      {.command = Open, .choices = {PlaylistFile(theme)}, .caption = theme + titled, .file = theme,
-       .menu = {"&1 " + theme, "&2 C:\\P\\1", "&3 C:\\P\\7"}},
-      {.command = Save, .caption = theme + titled, .file = theme,
+      {.command = FileOpen, .choices = {PlaylistFile(theme)}, .caption = theme + titled,
+       .file = theme, .menu = {"&1 " + theme, "&2 C:\\P\\1", "&3 C:\\P\\7"}},
+      {.command = FileSave, .caption = theme + titled, .file = theme,
        .menu = {"&1 " + theme, "&2 C:\\P\\1", "&3 C:\\P\\7"}, .written = theme,
        .before = [&] { SelectTrack(state, 13, 8); }},
   };
@@ -214,13 +211,9 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
     SCOPED_TRACE(&step - steps);
     if (step.before) step.before();
     dialogs.texts.clear();
-    (step.command == Open ? dialogs.openChoices : dialogs.saveChoices) = step.choices;
+    (step.command == FileOpen ? dialogs.openChoices : dialogs.saveChoices) = step.choices;
     dialogs.answers = step.answers;
-    if (step.command == Open) FileOpen(state);
-    if (step.command == Save) FileSave(state);
-    if (step.command == SaveAs) FileSaveAs(state);
-    if (step.command == Recent) OpenRecentFile(state, step.position);
-    if (step.command == New) FileNew(state);
+    step.command(state);
     EXPECT_EQ(dialogs.texts, step.told);
     const ControlStates controls = ShowState(state);
     EXPECT_EQ(controls.caption, step.caption);

@@ -1,7 +1,7 @@
 #pragma once
-// The user, scripted: every message and dialog is recorded, answers come from
-// queues. A message with only an OK button is answered OK when nothing is
-// queued; any other question with nothing queued fails the test.
+// The user, scripted: every message and dialog is recorded, answers come from queues. A
+// message with only an OK button is answered OK when nothing is queued; any other question
+// with nothing queued fails the test.
 
 #include <gtest/gtest.h>
 

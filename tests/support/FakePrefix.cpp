@@ -76,10 +76,8 @@ void FakePrefix::InstallGame() {
   SetValue(kBaseGameKey, "InstallPath", "C:\\Games\\Harrowgate\\Harrowgate.exe");
   SetValue(kExpansionKey, "InstallPath", kGameFolder + "gamemd.exe");
   SetValue(kExpansionKey, "Version", 0x00010001u);
-  for (const char* file : {"C:\\Games\\Harrowgate\\Harrowgate.exe", "C:\\Games\\Korvale\\gamemd.exe",
-                           "C:\\Games\\Korvale\\expandmd01.mix"}) {
-    CreateFile(file);
-  }
+  CreateFile("C:\\Games\\Harrowgate\\Harrowgate.exe");
+  for (const char* file : {"gamemd.exe", "expandmd01.mix"}) CreateFile(kGameFolder + file);
 }
 
 }  // namespace kvpm::test

@@ -1,12 +1,10 @@
 #pragma once
-// The world of one test: a temporary folder of its own and a game's registry
-// and drives, answered through the platform layer as the program sees them.
-//
-// Linux: a Wine prefix in the temporary folder (drive_c, dosdevices/c:,
-// system.reg, an empty mount table), in force while the object lives.
-// Windows: the system itself (the tests run in a throwaway Wine prefix):
-// values go to the registry, files where their path says, and all of it is
-// removed again when the object goes. CD drives are platform::TestDrives().
+// The world of one test: a temporary folder of its own and a game's registry and drives,
+// answered through the platform layer as the program sees them.
+// Linux: a Wine prefix in the temporary folder (drive_c, dosdevices/c:, system.reg, an empty
+// mount table), in force while the object lives. Windows: the system itself (the tests run in
+// a throwaway Wine prefix): values go to the registry, files where their path says, and all of
+// it is removed again when the object goes. CD drives are platform::TestDrives().
 
 #include <cstdint>
 #include <filesystem>
@@ -46,12 +44,12 @@ class FakePrefix {
   std::string CreateFile(const std::string& windowsPath, const std::string& bytes = "");
   std::string CreateFolder(const std::string& windowsPath);
 
-  // The publisher's keys in the 32-bit view with version 1.001, and the files
-  // Harrowgate.exe, gamemd.exe and expandmd01.mix.
+  // The publisher's keys in the 32-bit view with version 1.001, and the files Harrowgate.exe,
+  // gamemd.exe and expandmd01.mix.
   void InstallGame();
 
-  // A CD-ROM drive of the letter, with an empty disc in it or without one;
-  // returns the disc's native folder. CdRoot is its root as the program sees it.
+  // A CD-ROM drive of the letter, with an empty disc in it or without one; returns the disc's
+  // native folder. CdRoot is its root as the program sees it.
   std::string AddCdDrive(char letter, bool withDisc = true);
   std::string CdRoot(char letter) const;
 

@@ -1,7 +1,7 @@
 #pragma once
-// The program's state over a fake installation: the game with the archives
-// of every soundtrack but Quillan (2), and a program folder whose kvpm.ini
-// only turns the About window off. Tests change the installation, then Start.
+// The program's state over a fake installation: the game with the archives of every
+// soundtrack but Quillan (2), and a program folder whose kvpm.ini only turns the About window
+// off. Tests change the installation, then Start.
 
 #include <gtest/gtest.h>
 

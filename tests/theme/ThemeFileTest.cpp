@@ -41,14 +41,12 @@ TEST_F(ThemeFile, EachEditOfTheNewPlaylistChangesOnlyItsLines) {
   }
 }
 
-// A slot's sound line follows its option, its record keeps the custom track
-// whatever the option, and the file reads back into the same slot. Custom
-// tracks of the first, a generic and the last soundtrack (1/13's sound name
-// is not its section id).
+// A slot's sound line follows its option, its record keeps the custom track whatever the
+// option, and the file reads back into the same slot. Custom tracks of the first, a generic
+// and the last soundtrack (1/13's sound name is not its section id).
 TEST_F(ThemeFile, EachSlotWritesItsSoundAndItsCustomTrackAndReadsBack) {
   Start();
-  // Per slot (Intro, Loading, Score): its sound line, the sounds of options 0 to 2 and its
-  // record in a new playlist.
+  // Per slot: its sound line, the sounds of options 0 to 2, its record in a new playlist.
   const struct { std::string soundLine, sounds[3], newRecord; } kinds[] = {
       {"[INTRO] ;Sound was Quarn\r\nSound=", {"", "INTRO88", "Quarn"},
        "Soundtrack=9\r\nTrack=2\r\nOption=1"},
@@ -85,16 +83,14 @@ TEST_F(ThemeFile, EachSlotWritesItsSoundAndItsCustomTrackAndReadsBack) {
   }
 }
 
-// Activation replaces an old theme file without asking and never creates
-// HGMD.INI; deactivation deletes the theme file. A theme file the user made
-// read-only is neither replaced nor deleted, and the game's settings then
-// stay as they were.
+// Activation replaces an old theme file without asking and never creates HGMD.INI;
+// deactivation deletes the theme file. A theme file the user made read-only is neither
+// replaced nor deleted, and the game's settings then stay as they were.
 TEST_F(ThemeFile, ActivationWritesTheGamesAudioKeysAndDeactivationDeletesTheFile) {
   const std::string activated = "Custom playlist activated.";
-  const std::string zeroVolume =
-      "You have opted to turn the in-game music on.\r\n"
-      "However, the in-game music volume is set to 0.\r\n"
-      "You will need to change the in-game music volume yourself.";
+  const std::string zeroVolume = "You have opted to turn the in-game music on.\r\nHowever, the "
+      "in-game music volume is set to 0.\r\nYou will need to change the in-game music volume "
+      "yourself.";
   // Audio values before and after: IsScoreRepeat, IsScoreShuffle, InGameMusic, ScoreVolume.
   using Audio = std::array<const char*, 4>;
   const struct { int music, shuffle; Audio before, after; bool warned; } cases[] = {
@@ -152,8 +148,7 @@ TEST_F(ThemeFile, ActivationWritesTheGamesAudioKeysAndDeactivationDeletesTheFile
   EXPECT_EQ(dialogs.texts,
             (Texts{"Error activating playlist.", "Error deactivating playlist.",
                    "\"C:\\Games\\Korvale\\thememd.ini\" deleted - custom playlist deactivated.",
-                   "Could not update the game's audio settings in \"C:\\Games\\Korvale\\HGMD.INI"
-                   "\".",
+                   "Could not update the game's audio settings in \"" + Game("HGMD.INI") + "\".",
                    activated}));
 }
 

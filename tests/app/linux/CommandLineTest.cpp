@@ -1,6 +1,5 @@
-// kvpm run as a launcher runs it: a copy of the program beside the fake
-// installation's kvpm.ini, the prefix from WINEPREFIX, a home folder of the
-// test's own, and no display.
+// kvpm run as a launcher runs it: a copy of the program beside the fake installation's
+// kvpm.ini, the prefix from WINEPREFIX, a home folder of the test's own, and no display.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -20,24 +19,21 @@ class CommandLineTest : public Program {
   // The exit status, standard output and standard error, joined by "|".
   std::string Run(const std::string& arguments) {
     const std::string out = prefix.Root() + "/out", err = prefix.Root() + "/err";
-    const std::string env =
-        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_CONFIG_HOME "
-        "-u XDG_DATA_HOME HOME='" +
-        home + "' WINEPREFIX='";
     std::filesystem::copy_file(KVPM_PROGRAM, programFolder + "/kvpm",
                                std::filesystem::copy_options::skip_existing);
-    const int status = std::system(("cd '" + programFolder + "' && " + env + prefix.Root() +
-                                    "' ./kvpm " + arguments + " >" + out + " 2>" + err)
-                                       .c_str());
+    const std::string run = "cd '" + programFolder + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u "
+        "QT_QPA_PLATFORM -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME='" + home + "' WINEPREFIX='" +
+        prefix.Root() + "' ./kvpm " + arguments + " >" + out + " 2>" + err;
+    const int status = std::system(run.c_str());
     return std::to_string(WEXITSTATUS(status)) + "|" + ReadBytes(out) + "|" + ReadBytes(err);
   }
 
   std::string home = prefix.Root() + "/home";
 };
 
-// Row by row, on the files the row before left. A theme file still there is a
-// failed deactivation, whoever wrote it; HGMD.INI left as it was does not undo
-// an activation, but the result line says so. Only Qt's options go to the window.
+// Row by row, on the files the row before left. A theme file still there is a failed
+// deactivation, whoever wrote it; HGMD.INI left as it was does not undo an activation, but
+// the result line says so. Only Qt's options go to the window.
 TEST_F(CommandLineTest, ActivatesAndDeactivatesAsTheFileMenuDoesAndSaysHowItWent) {
   const std::string playlist = programFolder + "/rock.kvl", theme = Game("thememd.ini");
   WriteBytes(playlist, "[Themes]\r\n160=x\r\n214=x\r\n[KVPMINTR]\r\nOption=0");  // 160: Quillan's
@@ -47,8 +43,8 @@ TEST_F(CommandLineTest, ActivatesAndDeactivatesAsTheFileMenuDoesAndSaysHowItWent
   std::erase(warning, '\r');
   const std::string done = "Custom playlist activated.\n", none = " does not exist!\n";
   const std::string unknown = "2||Unknown option 'bogus'.\n\nUsage: ./kvpm [options]\n";
-  // readOnly: a game file written read-only (bytes) before the run; result: the
-  // start of the status, standard output and standard error.
+  // readOnly: a game file written read-only (bytes) before the run; result: the start of
+  // the status, standard output and standard error.
   const struct { std::string readOnly, bytes, arguments, result; } rows[] = {
       {"", "", "--activate rock.kvl", "0|Activated: " + theme + "\n|" + warning + done},
       {"", "", "-deactivate", "0|Deactivated: " + theme + "\n|\"" + theme +
@@ -85,8 +81,8 @@ TEST_F(CommandLineTest, ListsThePrefixesFoundWithTheGameFolderEachNames) {
   for (const auto& [name, text] : {std::pair{"hg_folder", "C:\\HG"}, {"kv_folder", "D:\\KV"}}) {
     anthology.SetValue("software\\morvane\\morvane games\\velmora anthology", name, text);
   }
-  // The game's keys behind 20 MB of others, as in a long-lived prefix, the
-  // first one's header cut where a chunk of the quick look ends.
+  // The game's keys behind 20 MB of others, as in a long-lived prefix, the first one's
+  // header cut where a chunk of the quick look ends.
   std::string keys = ReadBytes(prefix.Root() + "/system.reg"), filler = "[F] 1\n@=\"\"\n";
   const std::size_t at = keys.find("\n[") + 1, cut = 80 * platform::kRegistryChunk + 5;
   filler.insert(filler.size() - 2, cut - keys.find(']', at) - filler.size(), 'x');

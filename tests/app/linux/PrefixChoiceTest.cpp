@@ -1,5 +1,5 @@
-// Which prefix the start-up takes, over a fake home folder whose launchers
-// keep three prefixes: Lutris' and Bottles' hold the game, ~/.wine does not.
+// Which prefix the start-up takes, over a fake home folder whose launchers keep three
+// prefixes: Lutris' and Bottles' hold the game, ~/.wine does not.
 
 #include <gtest/gtest.h>
 
@@ -21,20 +21,17 @@ class PrefixChoiceTest : public ::testing::Test {
     lutris.InstallGame();
     bottles.InstallGame();
     std::filesystem::create_directories(program);
-    Link(empty, "/.wine");
-    Link(lutris, "/Games/rts");
-    Link(bottles, "/.local/share/bottles/bottles/Classic");
+    for (const auto& [prefix, place] : {std::pair{&empty, "/.wine"}, {&lutris, "/Games/rts"},
+                                        {&bottles, "/.local/share/bottles/bottles/Classic"}}) {
+      std::filesystem::create_directories(std::filesystem::path(home + place).parent_path());
+      std::filesystem::create_directory_symlink(prefix->Root(), home + place);
+    }
     setenv("HOME", home.c_str(), 1);
     unsetenv("WINEPREFIX");
   }
   ~PrefixChoiceTest() override {
     setenv("HOME", oldHome.c_str(), 1);
     if (!oldPrefix.empty()) setenv("WINEPREFIX", oldPrefix.c_str(), 1);
-  }
-
-  void Link(const FakePrefix& prefix, const std::string& place) {
-    std::filesystem::create_directories(std::filesystem::path(home + place).parent_path());
-    std::filesystem::create_directory_symlink(prefix.Root(), home + place);
   }
 
   // A start of the program with a user who answers the prefix question so (nullopt: Cancel).
@@ -74,8 +71,8 @@ TEST_F(PrefixChoiceTest, TheChoiceAmongSeveralIsRememberedWhileItHoldsTheGame) {
   EXPECT_EQ(Start({}), StartupOutcome::ShowWindow);  // nothing asked
   EXPECT_TRUE(offers.empty());
   EXPECT_EQ(InForce(), home + "/.local/share/bottles/bottles/Classic");
-  // Gone from there: the only prefix left with the game is taken without
-  // asking, and not remembered.
+  // Gone from there: the only prefix left with the game is taken without asking, and not
+  // remembered.
   std::filesystem::remove(home + "/.local/share/bottles/bottles/Classic");
   EXPECT_EQ(Start({}), StartupOutcome::ShowWindow);
   EXPECT_EQ(InForce(), home + "/Games/rts");

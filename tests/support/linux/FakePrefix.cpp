@@ -27,8 +27,8 @@ FakePrefix::~FakePrefix() {
   RemoveFolder(root_);
 }
 
-// Each value gets a key header of its own (the reader takes a key's values
-// from all its headers); a value set again replaces the old one.
+// Each value gets a key header of its own (the reader takes a key's values from all its
+// headers); a value set again replaces the old one.
 void FakePrefix::SetRawValue(const std::string& key, const std::string& name,
                              const std::string& wineData, std::uint32_t, const std::string&) {
   std::string escapedKey;
