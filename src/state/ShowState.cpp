@@ -12,11 +12,22 @@ namespace kvpm {
 
 namespace {
 
+// A copy that may not be deleted again leaves the button with nothing to do,
+// which kvpm.ini's key can change.
 Button ArchiveButton(ArchiveOffer offer, const std::string& copyCaption,
-                     const std::string& deleteCaption) {
-  // A copy that may not be deleted again leaves the button with nothing to do.
-  return {offer == ArchiveOffer::Delete ? deleteCaption : copyCaption,
-          offer != ArchiveOffer::Nothing};
+                     const std::string& deleteCaption, const std::string& soundtrack,
+                     const std::string& deletionKey) {
+  switch (offer) {
+    case ArchiveOffer::Copy:
+      return {copyCaption, true, "Copy the " + soundtrack + " soundtrack from its CD to the game "
+                                 "folder."};
+    case ArchiveOffer::Delete:
+      return {deleteCaption, true, "Delete the " + soundtrack + " soundtrack from the game folder."};
+    case ArchiveOffer::Nothing:
+      break;
+  }
+  return {copyCaption, false, "Deleting the " + soundtrack + " soundtrack is switched off: set " +
+                                  deletionKey + "=yes in kvpm.ini to allow it."};
 }
 
 SlotControls SlotGroup(const MainState& state, SlotId id) {
@@ -32,10 +43,10 @@ void ShowSoundtracks(const MainState& state, ControlStates& controls) {
     box.enabled = state.installation.available[s];
     UpdateSoundtrackBox(state, s, box);
   }
-  controls.cmdHG =
-      ArchiveButton(OfferOf(state, kHarrowgateSoundtrack), kCopyHgCaption, kDeleteHgCaption);
-  controls.cmdKV =
-      ArchiveButton(OfferOf(state, kKorvaleSoundtrack), kCopyKvCaption, kDeleteKvCaption);
+  controls.cmdHG = ArchiveButton(OfferOf(state, kHarrowgateSoundtrack), kCopyHgCaption,
+                                 kDeleteHgCaption, "Harrowgate", "AllowHGDeletion");
+  controls.cmdKV = ArchiveButton(OfferOf(state, kKorvaleSoundtrack), kCopyKvCaption,
+                                 kDeleteKvCaption, "Korvale", "AllowKVDeletion");
 }
 
 void ShowTrackSelection(const MainState& state, ControlStates& controls) {

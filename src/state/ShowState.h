@@ -20,6 +20,7 @@ struct CheckBox {
 struct Button {
   std::string caption;
   bool enabled = true;
+  std::string description;  // what it does; for a disabled button, why it is disabled
 };
 
 struct ComboItem {

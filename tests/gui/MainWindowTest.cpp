@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWindow>
 #include <chrono>
 #include <deque>
@@ -172,12 +173,18 @@ TEST_F(MainWindowTest, ControlsShowTheirCaptionsAndShortcuts) {
 }
 
 // One control of each kind: a box, a track, an option, a label, a switch,
-// menu items and a button.
+// menu items and a button. A greyed box takes no click, a box no right or
+// middle one; only the Activate button ends the program, after a success.
 TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
   ASSERT_TRUE(Open());
   auto* list = Find<QListWidget>("lstTracks");
-  for (const char* name : {"cboxSoundtrack_8", "optINTRO_0", "lblSCORE", "cboxMusic"}) {
-    QTest::mouseClick(Find(name), Qt::LeftButton, {}, QPoint(8, 8));
+  for (const auto& [name, button] : {std::pair{"cboxSoundtrack_1", Qt::LeftButton},
+                                     {"cboxSoundtrack_8", Qt::RightButton},
+                                     {"cboxSoundtrack_8", Qt::MiddleButton},
+                                     {"cboxSoundtrack_8", Qt::LeftButton},
+                                     {"optINTRO_0", Qt::LeftButton}, {"lblSCORE", Qt::LeftButton},
+                                     {"cboxMusic", Qt::LeftButton}}) {
+    QTest::mouseClick(Find(name), button, {}, QPoint(8, 8));
   }
   // Only the last left click, on the last track, toggles one; Qt sees it too.
   QSignalSpy clicked(list, &QListWidget::itemClicked);
@@ -189,6 +196,7 @@ TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
   }
   EXPECT_EQ(Ticks() + std::to_string(clicked.count()), "11111111101");  // the box was greyed
   EXPECT_EQ(Find<QCheckBox>("cboxSoundtrack_8")->checkState(), Qt::PartiallyChecked);
+  EXPECT_EQ(Find<QCheckBox>("cboxSoundtrack_1")->checkState(), Qt::Unchecked);
   const MainState& state = window->State();
   EXPECT_EQ(std::tuple(state.playlist.slot[Intro].option, state.playlist.slot[Score].option,
                        state.playlist.music),
@@ -199,15 +207,23 @@ TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
   Find<QAction>("menu_saveas")->trigger();
   EXPECT_NE(Shown(Find<QObject>("menu_file0")).find("Ctrl+D | - | &1 " + path + " | - | E&xit"),
             std::string::npos);
+  QSignalSpy ending(window.get(), &MainWindow::Ending);
   for (const char* item : {"menu_new", "menu_file1", "menu_enable"}) Find<QAction>(item)->trigger();
   EXPECT_TRUE(Find<QAbstractButton>("optINTRO_0")->isChecked());  // read back from the file
   EXPECT_TRUE(Find<QAction>("menu_disable")->isEnabled());
-  QSignalSpy ending(window.get(), &MainWindow::Ending);
-  QTest::mouseClick(Find("cmdActivate"), Qt::LeftButton);
+  const std::string theme = prefix.Native(Game("thememd.ini"));
+  for (const auto perms : {std::filesystem::perms::owner_read, std::filesystem::perms::owner_all}) {
+    EXPECT_EQ(ending.count(), 0);
+    std::filesystem::permissions(theme, perms);
+    QTest::mouseClick(Find("cmdActivate"), Qt::LeftButton);
+  }
   EXPECT_EQ(ending.count(), 1);
+  EXPECT_EQ(dialogs.texts, (std::vector<std::string>{"Custom playlist activated.",
+                                                     "Error activating playlist.",
+                                                     "Custom playlist activated."}));
 }
 
-// Space on a focused box acts as a left click, Return does nothing; in the
+// Space on a focused box acts as a left click, Return and Enter do nothing; in the
 // list Tab makes the first track current and Space toggles the current track
 // once, however long it is held; the menu key opens the track menu beside it
 // (960 twips, 64 pixels, right of the list's edge), marking the slot that
@@ -216,8 +232,9 @@ TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
 // never changes the choice by surprise.
 TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
   ASSERT_TRUE(Open(true));
-  QTest::keyClick(Find("cboxSoundtrack_8"), Qt::Key_Return);
-  QTest::keyClick(Find("cboxSoundtrack_8"), Qt::Key_Space);
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+    QTest::keyClick(Find("cboxSoundtrack_8"), key);
+  }
   EXPECT_EQ(Ticks(), "1111111111");  // the greyed box was ticked
   auto* list = Find<QListWidget>("lstTracks");
   list->setFocus(Qt::ActiveWindowFocusReason);  // the window active again: no track current
@@ -293,14 +310,7 @@ TEST_F(MainWindowTest, TheAboutWindowStandsInFrontOfTheDisabledMainWindow) {
   QWidget* about = TopLevel("frmAbout");
   ASSERT_FALSE(about == nullptr || window->isEnabled());
   EXPECT_EQ(about->windowHandle()->transientParent(), window->windowHandle());  // kept in front
-  EXPECT_EQ(Texts(about),
-            "KV Playlist Manager: About\nlblTitle: KV Playlist Manager\nlblVersion: Version 2.0\n"
-            "Label3: Last updated: 2007-09-24\nLabel1: Credits:\n"
-            "Label4: The KV Playlist Manager team - Concept, design and programming.\n"
-            "Label5: The KV Playlist Manager testers - Testing and general assistance.\n"
-            "Label2: If you encounter any bugs or problems with this program then please contact "
-            "the KV Playlist Manager team at the KV Playlist Manager home page "
-            "(https://kvpm.example.org/) with as much information as possible.\ncmdOK: OK");
+  EXPECT_EQ(Texts(about), ReadBytes(KVPM_FIXTURES_DIR "/windows/about.txt"));
   EXPECT_FALSE(about->findChild<QLabel*>("picIcon")->pixmap().isNull());
   QTest::mouseClick(about->findChild<QWidget*>("cmdOK"), Qt::LeftButton);
   EXPECT_TRUE(!about->isVisible() && window->isEnabled());
@@ -320,26 +330,7 @@ TEST_F(MainWindowTest, TheFaqWindowAnswersSixQuestionsUntilTheProgramEnds) {
   Find<QAction>("menu_help")->trigger();
   QPointer<QWidget> faq = TopLevel("frmHelp");
   ASSERT_FALSE(faq.isNull() || window->isEnabled());
-  EXPECT_EQ(Texts(faq),
-      "KV Playlist Manager: FAQ\nLabel3: Below is a list of the most common questions about the "
-      "Playlist Manager, and their answers. If you need further help with this program then please "
-      "visit https://kvpm.example.org/\nFrame1: Q: How do I choose what the \"Custom\" option is "
-      "for the Intro, Loading and Score tracks?\nLabel1: A: By right-clicking on the track you "
-      "want from the Individual Track Selection frame and then left clicking on the desired option "
-      "from the popup menu.\nFrame4: Q: What does \"Generic Mod\" Soundtrack mean?\nLabel5: A: If "
-      "a mod includes KVPM support then you can choose whether or not to enable that mod's "
-      "soundtrack.\nFrame5: Q: Why isn't anything playing on the Main Menu?\nLabel6: A: If you "
-      "have chosen \"Generic Mod Intro Track\" as your Main Menu track but are not running a mod "
-      "(or you are running a mod that does not include KVPM support) then no track will "
-      "play.\nFrame2: Q: Why are some of the Available Soundtrack checkboxes disabled?\nLabel2: A: "
-      "Because you don't have those soundtracks. You must download or create the soundtracks "
-      "yourself. Instructions on how to do this can be found at https://kvpm.example.org/\nFrame6: "
-      "Q: How do I make my own soundtrack?\nLabel7: A: The KVPM only enables the playing of your "
-      "custom soundtrack, it doesn't help you to make one. For information on this, download the "
-      "soundtrack guide from https://kvpm.example.org/\nFrame3: Q: Why do I need to copy the "
-      "Korvale soundtrack to my Harrowgate folder?\nLabel4: A: You don't need to, but it can stop "
-      "those annoying little pauses in-game whilst the CD is accessed in order to play the next "
-      "track. If you have the space then it is highly reccommended.\ncmdOK: OK");
+  EXPECT_EQ(Texts(faq), ReadBytes(KVPM_FIXTURES_DIR "/windows/faq.txt"));
   QSignalSpy ending(window.get(), &MainWindow::Ending);
   QTimer::singleShot(0, window.get(), &QWidget::close);
   QTimer watchdog;
@@ -370,12 +361,20 @@ TEST_F(MainWindowTest, MessagesFileDialogsAndTheWaitWindowOfTheProgram) {
     box->button(QMessageBox::No)->click();
   }, [](QWidget* open) {  // from the first prefix, remembered, to the second, not remembered
     Texts(open);  // for its checks of each control's name
+    const auto* rows = open->findChild<QTreeWidget*>("lstPrefixes");
+    for (const auto& [row, shown] : {std::pair{0, "Steam|/s/pfx|C:\\Games\\Korvale\\"},
+                                     {1, "Lutris|/l/kv|D:\\Korvale\\"}, {2, "Wine|/h|C:\\"}}) {
+      const QTreeWidgetItem* item = rows->topLevelItem(row);
+      EXPECT_EQ(QStringList({item->text(0), item->text(1), item->text(2)}).join('|'), shown);
+    }
     QTest::keyClick(open->findChild<QWidget*>("lstPrefixes"), Qt::Key_Down);
     QTest::keyClick(open->findChild<QWidget*>("cboxRemember"), Qt::Key_Space);
     QTest::keyClick(open, Qt::Key_Return);
   }, [](QWidget* open) { QTest::keyClick(open, Qt::Key_Escape); }};
   EXPECT_EQ(dialogs.ShowMessage("A <thememd.ini>\r\nB", Buttons::YesNoCancel), AnswerNo);
-  const std::vector<PrefixOffer> offers(3, {"Steam", "/pfx", "C:\\"});
+  const std::vector<PrefixOffer> offers = {{"Steam", "/s/pfx", "C:\\Games\\Korvale\\"},
+                                           {"Lutris", "/l/kv", "D:\\Korvale\\"},
+                                           {"Wine", "/h", "C:\\"}};
   const std::optional<PrefixAnswer> chosen = dialogs.ChoosePrefix(offers);
   EXPECT_TRUE(chosen && chosen->index == 1 && !chosen->remember);
   EXPECT_FALSE(dialogs.ChoosePrefix(offers));

@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "support/FakePrefix.h"
 #include "platform/AsciiText.h"
-#include "platform/Drives.h"
 #include "platform/Files.h"
 #include "platform/ProgramFolder.h"
 #include "util/TovrikStandardFunctions.h"
@@ -125,24 +123,6 @@ TEST_F(FilesTest, WholeFilesAreReadReplacedOrDeletedAndNothingIsLeftBeside) {
   EXPECT_EQ(Names(), std::set<std::string>{"sub"});
 }
 
-// A file without any write permission bit (Windows: read-only) is neither
-// replaced nor deleted, whoever runs the program; one over 16 MB is not read.
-TEST_F(FilesTest, ReadOnlyFilesStayAndFilesOver16MbAreNotRead) {
-  const std::string file = "C:\\Files\\theme.ini", path = prefix.CreateFile(file, "old");
-  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
-  EXPECT_FALSE(platform::WriteWholeFile(file, "new"));
-  EXPECT_FALSE(platform::DeleteFile(file));
-  EXPECT_EQ(ReadBytes(path), "old");
-  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
-  std::string read;
-  for (const auto& [size, status] : {std::pair{16u << 20, platform::ReadStatus::Ok},
-                                     {(16u << 20) + 1, platform::ReadStatus::Unreadable}}) {
-    fs::resize_file(path, size);
-    EXPECT_EQ(platform::ReadWholeFile(file, read), status) << size;
-    EXPECT_EQ(read.size(), status == platform::ReadStatus::Ok ? size : 0) << size;
-  }
-}
-
 TEST_F(FilesTest, CopyFileReplacingCopiesInChunksWithProgressOrNothing) {
   std::string archive((5 << 20) / 2, '\0');  // two and a half chunks
   for (std::size_t i = 0; i < archive.size(); ++i) archive[i] = static_cast<char>(i * 7 % 251);
@@ -158,17 +138,6 @@ TEST_F(FilesTest, CopyFileReplacingCopiesInChunksWithProgressOrNothing) {
     EXPECT_FALSE(platform::CopyFileReplacing("C:\\Files\\" + from, "C:\\Files\\" + to, nullptr));
   }
   EXPECT_EQ(Names(), (std::set<std::string>{"copy.mix", "theme.mix"}));
-}
-
-TEST(DrivesTest, CdDrivesAreListedAndReadyWithADisc) {
-  FakePrefix prefix;
-  prefix.AddCdDrive('d');
-  prefix.AddCdDrive('e', false);
-  std::map<std::string, std::pair<bool, bool>> drives;  // cdrom, ready
-  for (const platform::Drive& d : platform::ListDrives()) drives[d.rootPath] = {d.cdrom, d.ready};
-  EXPECT_EQ(drives[prefix.CdRoot('d')], std::pair(true, true));
-  EXPECT_EQ(drives[prefix.CdRoot('e')], std::pair(true, false));
-  EXPECT_EQ(drives["C:"], std::pair(false, true));
 }
 
 }  // namespace

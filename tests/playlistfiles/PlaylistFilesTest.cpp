@@ -99,6 +99,8 @@ TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
        .message = "\"C:\\Games\" does not exist!"},
       {.file = kOption, .path = mine, .read = false,  // locked
        .message = "\"C:\\a\" could not be read."},
+      {.file = kOption + std::string((16 << 20) - kOption.size(), ';'), .path = mine,
+       .read = true, .slots = fresh},  // 16 MB, the most a file may have
       {.file = kOption + std::string(16 << 20, ';'), .path = mine, .read = false,  // over 16 MB
        .message = "\"C:\\a\" could not be read."},
   };

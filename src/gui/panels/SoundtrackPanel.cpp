@@ -14,27 +14,14 @@ namespace {
 // Wider gaps set off the mod soundtracks (index 10 on) and the two generic ones.
 bool GapBefore(int index) { return index == 10 || index == 13; }
 
-// An archive button's soundtrack and the setting that allows its deletion.
-struct ArchiveButton {
-  const std::string& copyCaption;
-  QString soundtrack;
-  QString deletionKey;
-};
-
-// Screen readers and voice control name the button by its caption. Its
-// description says what it will do; for a disabled button, why it is
-// disabled: the archive is there, and kvpm.ini does not allow its deletion.
-void ShowButton(QPushButton* button, const Button& state, const ArchiveButton& archive) {
+// Screen readers and voice control name the button by its caption; its
+// description, and a disabled button's tooltip, say what it does or why it
+// is disabled.
+void ShowButton(QPushButton* button, const Button& state) {
   button->setText(ToQt(state.caption));
   button->setEnabled(state.enabled);
-  const QString action = state.caption == archive.copyCaption
-                             ? "Copy the %1 soundtrack from its CD to the game folder."
-                             : "Delete the %1 soundtrack from the game folder.";
-  const QString disabled =
-      QString("Deleting the %1 soundtrack is switched off: set %2=yes in kvpm.ini to allow it.")
-          .arg(archive.soundtrack, archive.deletionKey);
-  button->setAccessibleDescription(state.enabled ? action.arg(archive.soundtrack) : disabled);
-  button->setToolTip(state.enabled ? QString() : disabled);
+  button->setAccessibleDescription(ToQt(state.description));
+  button->setToolTip(state.enabled ? QString() : ToQt(state.description));
 }
 
 }  // namespace
@@ -78,8 +65,8 @@ void SoundtrackPanel::Show(const ControlStates& controls) {
     box->setEnabled(state.enabled);
     box->setCheckState(ToQtCheck(state.value));
   }
-  ShowButton(cmdHG_, controls.cmdHG, {kCopyHgCaption, "Harrowgate", "AllowHGDeletion"});
-  ShowButton(cmdKV_, controls.cmdKV, {kCopyKvCaption, "Korvale", "AllowKVDeletion"});
+  ShowButton(cmdHG_, controls.cmdHG);
+  ShowButton(cmdKV_, controls.cmdKV);
 }
 
 }  // namespace kvpm
