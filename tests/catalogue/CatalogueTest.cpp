@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "catalogue/Availability.h"
-#include "catalogue/TrackKey.h"
 #include "state/ShowState.h"
 #include "support/Program.h"
 
@@ -68,22 +67,6 @@ TEST(SoundtrackAvailability, FollowsTheArchivesInTheGameFolder) {
     EXPECT_EQ(offered + (controls.menu_disable.enabled ? "| deactivate" : "|"), c.offered);
   }
   EXPECT_EQ(EscapeAmpersands("&Brannoch && Sons&"), "&&Brannoch &&&& Sons&&");
-}
-
-// A game track's key: its soundtrack's code and the words of its title
-// without a trailing remark, each starting in upper case, blanks removed.
-TEST(TrackKeyTest, TheTitlesWordsWithoutATrailingRemark) {
-  const struct { std::string code, title, key; } cases[] = {
-      {.code = "KV", .title = "Quarn [KV Intro Theme]", .key = "THEME:KV_Quarn"},
-      {.code = "KV", .title = "Score Theme [KV Score Theme] ", .key = "THEME:KV_ScoreTheme"},
-      {.code = "VM", .title = "Blood & Brass", .key = "THEME:VM_Blood&Brass"},
-      {.code = "VM", .title = "heron's  watch (old).", .key = "THEME:VM_Heron'sWatch(old)."},
-      {.code = "X", .title = "a [b] c", .key = "THEME:X_A[b]C"},
-      {.code = "X", .title = "[Remark]", .key = "THEME:X_"},
-      {.code = "X", .title = "12 bars*", .key = "THEME:X_12Bars*"},
-      {.code = "X", .title = "\xe9t\xe9 song]", .key = "THEME:X_\xe9t\xe9Song]"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(TrackKey(c.code, c.title), c.key) << c.title;
 }
 
 }  // namespace

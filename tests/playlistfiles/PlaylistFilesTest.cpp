@@ -148,65 +148,59 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
     std::deque<std::optional<std::string>> choices = {};  // in the file dialogs
     std::deque<int> answers = {};
     Texts told = {};
-    std::string caption, file = "";  // the current file, which Save writes
+    std::string file = "";  // the current file, which Save writes and the caption names
     Texts menu;                      // items 1 to 3, "" for a hidden one
     std::string written = "", kept = "";  // a file that now holds the playlist, one left as it was
     std::function<void()> before = nullptr;
   };
   const Texts p1p7new = {"&1 C:\\P\\1", "&2 C:\\P\\7", "&3 C:\\P\\new"},
               p7p1new = {"&1 C:\\P\\7", "&2 C:\\P\\1", "&3 C:\\P\\new"},
-              p1new9 = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"};
+              p1new9 = {"&1 C:\\P\\1", "&2 C:\\P\\new", "&3 C:\\P\\9"},
+              pTheme = {"&1 " + theme, "&2 C:\\P\\1", "&3 C:\\P\\7"};
   const Step steps[] = {
-      {.command = FileOpen, .choices = {std::nullopt}, .caption = kUntitled,
-       .menu = {"", "&2 C:\\P\\1", "&3 C:\\P\\2"}},
+      {.command = FileOpen, .choices = {std::nullopt}, .menu = {"", "&2 C:\\P\\1", "&3 C:\\P\\2"}},
       {.command = FileSave, .choices = {"C:\\P\\1"}, .answers = {AnswerCancel}, .told = {replace},
-       .caption = kUntitled, .menu = {"", "&2 C:\\P\\1", "&3 C:\\P\\2"}, .kept = "C:\\P\\1"},
+       .menu = {"", "&2 C:\\P\\1", "&3 C:\\P\\2"}, .kept = "C:\\P\\1"},
       // The dialog again after a refused file; the same file as 4, in other letters.
       {.command = FileOpen, .choices = {"C:\\P\\notes", "c:\\p\\4"},
-       .told = {"\"C:\\P\\notes\" is not a KVPM Playlist File!"}, .caption = "c:\\p\\4" + titled,
-       .file = "c:\\p\\4", .menu = {"&1 c:\\p\\4", "", "&3 C:\\P\\1"}},
-      {.command = FileOpen, .choices = {PlaylistFile("C:\\P\\9")}, .caption = "C:\\P\\9" + titled,
-       .file = "C:\\P\\9", .menu = {"&1 C:\\P\\9", "&2 c:\\p\\4", ""}},
+       .told = {"\"C:\\P\\notes\" is not a KVPM Playlist File!"}, .file = "c:\\p\\4",
+       .menu = {"&1 c:\\p\\4", "", "&3 C:\\P\\1"}},
+      {.command = FileOpen, .choices = {PlaylistFile("C:\\P\\9")}, .file = "C:\\P\\9",
+       .menu = {"&1 C:\\P\\9", "&2 c:\\p\\4", ""}},
       // Save after Open writes without a word.
-      {.command = FileSave, .caption = "C:\\P\\9" + titled, .file = "C:\\P\\9",
-       .menu = {"&1 C:\\P\\9", "&2 c:\\p\\4", ""}, .written = "C:\\P\\9",
-       .before = [&] { SelectTrack(state, 13, 7); }},
+      {.command = FileSave, .file = "C:\\P\\9", .menu = {"&1 C:\\P\\9", "&2 c:\\p\\4", ""},
+       .written = "C:\\P\\9", .before = [&] { SelectTrack(state, 13, 7); }},
       // No, then a file not written yet: it takes the first empty or missing place.
       {.command = FileSaveAs, .choices = {"C:\\P\\1", "C:\\P\\new"}, .answers = {AnswerNo},
-       .told = {replace}, .caption = "C:\\P\\new" + titled, .file = "C:\\P\\new",
+       .told = {replace}, .file = "C:\\P\\new",
        .menu = {"&1 C:\\P\\new", "&2 C:\\P\\9", "&3 c:\\p\\4"}, .written = "C:\\P\\new",
        .kept = "C:\\P\\1"},
       {.command = FileSaveAs, .choices = {"C:\\P\\1"}, .answers = {AnswerYes}, .told = {replace},
-       .caption = "C:\\P\\1" + titled, .file = "C:\\P\\1", .menu = p1new9, .written = "C:\\P\\1",
-       .before = [&] {
+       .file = "C:\\P\\1", .menu = p1new9, .written = "C:\\P\\1", .before = [&] {
          state.settings.saveKvlNames = true;
          state.playlist.kvlNames[1][1] = "Opening";
          state.playlist.music = Unticked;
        }},
       // A path that kvpm.ini cannot give back stays out of the list.
-      {.command = FileSaveAs, .choices = {"C:\\P\\rock;pop"}, .caption = "C:\\P\\rock;pop" + titled,
-       .file = "C:\\P\\rock;pop", .menu = p1new9, .written = "C:\\P\\rock;pop"},
+      {.command = FileSaveAs, .choices = {"C:\\P\\rock;pop"}, .file = "C:\\P\\rock;pop",
+       .menu = p1new9, .written = "C:\\P\\rock;pop"},
 #ifndef _WIN32  // no Windows file name holds a line break
-      {.command = FileSaveAs, .choices = {"C:\\P\\rock\npop"},
-       .caption = "C:\\P\\rock\npop" + titled, .file = "C:\\P\\rock\npop", .menu = p1new9},
+      {.command = FileSaveAs, .choices = {"C:\\P\\rock\npop"}, .file = "C:\\P\\rock\npop",
+       .menu = p1new9},
 #endif
-      {.command = FileNew, .caption = kUntitled, .menu = p1new9,
-       .before = [&] { state.dialogOpen.initialFolder = "x"; }},
+      {.command = FileNew, .menu = p1new9, .before = [&] { state.dialogOpen.initialFolder = "x"; }},
       // A vanished file is told, a file that is there read as a new playlist: both move up.
-      {.command = [](MainState& s) { OpenRecentFile(s, 9); }, .told = {moved}, .caption = kUntitled,
-       .menu = p7p1new, .before = [&] {
+      {.command = [](MainState& s) { OpenRecentFile(s, 9); }, .told = {moved}, .menu = p7p1new,
+       .before = [&] {
          std::filesystem::remove(prefix.Native("C:\\P\\7"));
          prefix.CreateFolder("C:\\P\\7");  // a folder is no file
        }},
-      {.command = [](MainState& s) { OpenRecentFile(s, 1); }, .told = {moved}, .caption = kUntitled,
-       .menu = p7p1new},
-      {.command = [](MainState& s) { OpenRecentFile(s, 2); }, .caption = kUntitled, .menu = p1p7new,
+      {.command = [](MainState& s) { OpenRecentFile(s, 1); }, .told = {moved}, .menu = p7p1new},
+      {.command = [](MainState& s) { OpenRecentFile(s, 2); }, .menu = p1p7new,
        .written = "C:\\P\\1"},  // reads back the same
       // The game's theme file opened is the file that Save writes.
-      {.command = FileOpen, .choices = {PlaylistFile(theme)}, .caption = theme + titled,
-       .file = theme, .menu = {"&1 " + theme, "&2 C:\\P\\1", "&3 C:\\P\\7"}},
-      {.command = FileSave, .caption = theme + titled, .file = theme,
-       .menu = {"&1 " + theme, "&2 C:\\P\\1", "&3 C:\\P\\7"}, .written = theme,
+      {.command = FileOpen, .choices = {PlaylistFile(theme)}, .file = theme, .menu = pTheme},
+      {.command = FileSave, .file = theme, .menu = pTheme, .written = theme,
        .before = [&] { SelectTrack(state, 13, 8); }},
   };
   for (const Step& step : steps) {
@@ -218,7 +212,7 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
     step.command(state);
     EXPECT_EQ(dialogs.texts, step.told);
     const ControlStates controls = ShowState(state);
-    EXPECT_EQ(controls.caption, step.caption);
+    EXPECT_EQ(controls.caption, step.file.empty() ? kUntitled : step.file + titled);
     EXPECT_EQ(state.playlist.file, step.file);
     for (int n = 1; n <= 3; ++n) {
       EXPECT_EQ(controls.menu_file[n].visible ? controls.menu_file[n].caption : "",

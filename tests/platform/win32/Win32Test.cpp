@@ -8,6 +8,7 @@
 #include "platform/win32/WindowsApi.h"
 #include "playlistfiles/RecentFiles.h"
 #include "settings/Settings.h"
+#include "state/ShowState.h"
 
 namespace kvpm::test {
 namespace {
@@ -61,7 +62,7 @@ TEST_F(Win32ProgramTest, RecentFilesOfAnEarlierVersionOpen) {
   WriteBytes(programFolder + "/kvpm.ini", settings + "\xFCsik\\a.kvl\r\n");
   Start();
   OpenRecentFile(state, 1);
-  EXPECT_EQ(state.controls.menu_file[1].caption + std::to_string(dialogs.texts.size()),
+  EXPECT_EQ(ShowState(state).menu_file[1].caption + std::to_string(dialogs.texts.size()),
             "&1 C:\\Müsik\\a.kvl0");
   EXPECT_EQ(ReadBytes(programFolder + "/kvpm.ini"),
             settings + "\xC3\xBCsik\\a.kvl\r\n1=\r\n2=\r\n3=\r\n4=\r\n5=\r\n6=\r\n7=\r\n8=\r\n");
