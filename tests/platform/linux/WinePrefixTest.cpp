@@ -9,6 +9,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -174,69 +176,29 @@ TEST_F(WinePrefixTest, ThePrefixAndTheSettingsFolderFollowWineAndXdg) {
     old[i].empty() ? unsetenv(names[i]) : setenv(names[i], old[i].c_str(), 1);
 }
 
-// One fake home a row: the files of tests/fixtures/launchers/FOLDER as each launcher writes
-// them, "%" in them standing for the row's own folder, which holds the home (%/home) and the
-// XDG folders (%/config, %/data).
-struct Layout {
-  std::string name, folder;
-  std::vector<std::string> found;       // launcher and folder below %
-  Pairs links = {};                     // link, target
-  std::vector<std::string> extras = {};  // empty files whose names no Windows checkout can hold
-};
-
-const std::string kGold = "/home/Games/Korvale Gold Edition, Installed From The Two Original";
-const std::string kSteam = "/home/.local/share/Steam/steamapps/compatdata/";
-
-const Layout kLayouts[] = {
-    {.name = "Wine", .folder = "wine", .found = {"Wine /home/.wine"}},
-    {.name = "Lutris: safe_dump's escape, folded line and doubled quote; the same in ~/Games",
-     .folder = "lutris-escapes",
-     .found = {"Lutris /home/jos\xc3\xa9/kv", "Lutris " + kGold + " CDs",
-               "Lutris /home/korvale's #1"}},
-    {.name = "Lutris: no prefix, the folder above the executable; Flatpak",
-     .folder = "lutris-exe-flatpak",
-     .found = {"Lutris /home/kv", "Lutris /home/.var/app/net.lutris.Lutris/flat"}},
-    {.name = "Bottles: native, Flatpak, placeholder.yml of a custom path, data.yml's own folder",
-     .folder = "bottles",
-     .found = {"Bottles /mnt/Custom", "Bottles /data/bottles/bottles/Korvale",
-               "Bottles /moved/Moved",
-               "Bottles /home/.var/app/com.usebottles.bottles/data/bottles/bottles/Flat"}},
-    {.name = "Heroic Flatpak: a game's Proton prefix, its system.reg in pfx/",
-     .folder = "heroic-flatpak-proton", .found = {"Heroic /home/Proton KV/pfx"}},
-    {.name = "Heroic: config.json's default prefix, for a game that names none; the older layout",
-     .folder = "heroic-default",
-     .found = {"Heroic /home/Default", "Heroic /home/Games/Heroic/Prefixes/Korvale/pfx",
-               "Heroic /home/Games/Heroic/Prefixes/default/Korvale"}},
-    {.name = "Faugus: games.json, the older one in ~/.config, Flatpak, ~/Faugus",
-     .folder = "faugus",
-     .found = {"Faugus /home/KV", "Faugus /home/Old", "Faugus /home/Faugus/korvale",
-               "Faugus /home/Flat"}},
-    {.name = "Minigalaxy: config.json's install_dir, else ~/GOG Games; umu",
-     .folder = "minigalaxy-umu",
-     .found = {"Minigalaxy /home/GOG/Korvale/prefix", "Minigalaxy /home/GOG Games/Flat/prefix",
-               "umu /home/Games/umu/umu-default"}},
-    {.name = "PlayOnLinux, CrossOver", .folder = "playonlinux-crossover",
-     .found = {"PlayOnLinux /home/.PlayOnLinux/wineprefix/KV", "CrossOver /home/.cxoffice/KV"}},
-    {.name = "Steam: libraryfolders.vdf with an escaped quote; ~/.steam/steam links to it",
-     .folder = "steam-listing",
-     .found = {"Steam " + kSteam + "2210/pfx", "Steam /SSD \"Games\"/steamapps/compatdata/2211/pfx"},
-     .links = {{"%/home/.steam/steam", "%/home/.local/share/Steam"}},
-     .extras = {"%/SSD \"Games\"/steamapps/compatdata/2211/pfx/system.reg"}},
-    {.name = "Steam: $XDG_DATA_HOME, ~/.steam/root, Debian's, Flatpak; Snap, an older listing",
-     .folder = "steam-folders",
-     .found = {"Steam /data/Steam/steamapps/compatdata/1/pfx",
-               "Steam /home/.steam/root/steamapps/compatdata/2/pfx",
-               "Steam /home/.steam/debian-installation/steamapps/compatdata/3/pfx",
-               "Steam /home/.var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/"
-               "compatdata/4/pfx",
-               "Steam /old/steamapps/compatdata/5/pfx", "Steam /o\\ld/steamapps/compatdata/6/pfx"},
-     .extras = {"%/o\\ld/steamapps/compatdata/6/pfx/system.reg"}},
-    {.name = "Half-written files, files of another shape, folders without system.reg, a link loop",
-     .folder = "broken", .found = {}, .links = {{"%/home/Games/loop", "%/home/Games/loop"}}},
-};
+// One fake home a row of tests/fixtures/launchers/found.txt ("folder: what it shows", then each
+// prefix found, launcher and folder below %, on a line of its own): the folder's files as each
+// launcher writes them, "%" in them standing for the row's own folder, which holds the home
+// (%/home) and the XDG folders (%/config, %/data). Made here: links (link, target) and, target
+// "", empty files whose names no Windows checkout can hold.
+const std::map<std::string, Pairs> kMade = {
+    {"steam-listing", {{"%/home/.steam/steam", "%/home/.local/share/Steam"},
+                       {"%/SSD \"Games\"/steamapps/compatdata/2211/pfx/system.reg", ""}}},
+    {"steam-folders", {{"%/o\\ld/steamapps/compatdata/6/pfx/system.reg", ""}}},
+    {"broken", {{"%/home/Games/loop", "%/home/Games/loop"}}}};
 
 TEST(WinePrefixes, EachLayoutOfEachLauncherIsFoundEachRealFolderOnce) {
-  for (const Layout& layout : kLayouts) {
+  std::ifstream table(KVPM_FIXTURES_DIR "/launchers/found.txt");
+  std::vector<std::pair<std::string, std::vector<std::string>>> layouts;
+  for (std::string line; std::getline(table, line);) {
+    if (line.starts_with("  ")) {
+      layouts.back().second.push_back(line.substr(2));
+    } else {
+      layouts.emplace_back(line, std::vector<std::string>{});
+    }
+  }
+  ASSERT_EQ(layouts.size(), 12u);
+  for (const auto& [layout, expected] : layouts) {
     FakePrefix world;
     const auto at = [&world](std::string text) {
       for (std::size_t pos; (pos = text.find('%')) != std::string::npos;) {
@@ -244,23 +206,24 @@ TEST(WinePrefixes, EachLayoutOfEachLauncherIsFoundEachRealFolderOnce) {
       }
       return text;
     };
-    const fs::path files = KVPM_FIXTURES_DIR "/launchers/" + layout.folder;
+    const std::string folder = layout.substr(0, layout.find(':'));
+    const fs::path files = KVPM_FIXTURES_DIR "/launchers/" + folder;
     for (const auto& file : fs::recursive_directory_iterator(files)) {
       if (!file.is_regular_file()) continue;
       const std::string relative = fs::relative(file.path(), files).string();
       WriteBytes(world.Root() + "/" + relative, at(ReadBytes(file.path().string())));
     }
-    for (const std::string& extra : layout.extras) WriteBytes(at(extra), "");
-    for (const auto& [link, target] : layout.links) {
-      fs::create_directories(fs::path(at(link)).parent_path());
-      fs::create_directory_symlink(at(target), at(link));
+    for (const auto& [made, target] : kMade.contains(folder) ? kMade.at(folder) : Pairs{}) {
+      fs::create_directories(fs::path(at(made)).parent_path());
+      target.empty() ? WriteBytes(at(made), "")
+                     : fs::create_directory_symlink(at(target), at(made));
     }
     std::vector<std::string> found;
     for (const platform::WinePrefix& prefix :
          platform::LauncherPrefixes({at("%/home"), at("%/config"), at("%/data")})) {
       found.push_back(prefix.launcher + " " + prefix.folder.substr(world.Root().size()));
     }
-    EXPECT_EQ(found, layout.found) << layout.name;
+    EXPECT_EQ(found, expected) << layout;
   }
 }
 
