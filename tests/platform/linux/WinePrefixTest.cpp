@@ -38,7 +38,9 @@ class WinePrefixTest : public ::testing::Test {
 };
 
 // A real Wine 8 system.reg with the game's keys in the 32-bit view, and after it
-// values in the escapes of Wine's writer.
+// tests/fixtures/registry/escapes.reg: values in the escapes of Wine's writer, and names as
+// Wine writes them (a key's brackets and a value's quotes escaped, any character above "~"
+// as its code); user.reg beside it is the current user's.
 TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
   const std::string s = "HKLM\\Software\\Tallowmere\\Stress Test\\";
   const Pairs real = {
@@ -51,29 +53,16 @@ TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
       {s + "NonAscii", "caf\xc3\xa9 \xe6\xbc\xa2\xe5\xad\x97 \xc3\xa9" "1 v32"}, {s + "Binary", ""},
       {s + "Expand", "%SystemRoot%\\system32\\x.dll"}, {s + "DwordMax", "4294967295"}};
   const std::string u = "\xef\xbf\xbd";  // U+FFFD for a surrogate without its partner
-  const Pairs written = {
-      {R"("a\0b")", "a"}, {R"("\a\b\e\f\n\r\t\v\q")", "\a\b\x1b\f\n\r\t\vq"}, {R"("\xzz")", "xzz"},
-      {R"("\xd83d\x41\xd83dx\xde00\xd83d")", u + "A" + u + "x" + u + u}, {R"("ends in \)", ""},
-      {R"("\xd83d\xde00!\351")", "\xf0\x9f\x98\x80!\xc3\xa9"}, {R"("abc)", ""},
-      {R"("\75\101\0")", "=A"}, {"dword:1a", "26"}, {"dword:xyz", ""}, {"dword:1a;", ""},
-      {"dword:100000000", ""}};
-  const std::string sample = At("system.reg"), fixture = KVPM_FIXTURES_DIR "/wine-system.reg.gz";
-  ASSERT_EQ(std::system(("gzip -dc '" + fixture + "' >" + sample).c_str()), 0);
-  std::string reg = ReadBytes(sample) + "\n[Software\\\\E] 1\n";
-  int n = 0;
-  for (const auto& [data, text] : written) reg += "\"" + std::to_string(n++) + "\"=" + data + "\n";
-  // Names as Wine writes them: a key's brackets and a value's quotes escaped, any character
-  // above "~" as its code.
-  WriteBytes(sample, reg + "\"\\x00e9\"=\"named\"\n[software\\\\e] 3\r\n@=\"again\"\r\n\"0\"=\"\"" +
-                         R"(
-[Software\\Caf\x00e9 \[1\]] 5
-"say \"hi\" [x] \x00e9"="quoted")");
-  WriteBytes(At("user.reg"),
-             "[Software\\\\Wow6432Node\\\\W] 1\n\"d:\"=\"-\"\n[Software\\\\W] 1\n\"d:\"=\"cd\"");
+  const std::string written[] = {  // E\0 to E\11
+      "a", "\a\b\x1b\f\n\r\t\vq", "xzz", u + "A" + u + "x" + u + u, "", "\xf0\x9f\x98\x80!\xc3\xa9",
+      "", "=A", "26", "", "", ""};
+  const std::string sample = At("system.reg"), fixtures = KVPM_FIXTURES_DIR "/";
+  ASSERT_EQ(std::system(("gzip -dc '" + fixtures + "wine-system.reg.gz' >" + sample).c_str()), 0);
+  WriteBytes(sample, ReadBytes(sample) + ReadBytes(fixtures + "registry/escapes.reg"));
+  WriteBytes(At("user.reg"), ReadBytes(fixtures + "registry/user.reg"));
   for (const auto& [path, text] : real) EXPECT_EQ(ReadRegistryText(path), text) << path;
-  n = 0;
-  for (const auto& [data, text] : written) {
-    EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\" + std::to_string(n++)), text) << data;
+  for (int n = 0; n < 12; ++n) {
+    EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\" + std::to_string(n)), written[n]) << n;
   }
   EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\\xc3\xa9"), "named");
   EXPECT_EQ(ReadRegistryText("HKLM\\Software\\E\\"), "again");
