@@ -57,11 +57,7 @@ TEST_P(WriteFaultsTest, TheFileIsOldOrNewAndTheUserIsToldWhatHappened) {
       {"", "", [this] {
          Settings firstStart;
          ReadSettings(firstStart, programFolder);
-       }, "[General]\r\nMaxRecentFiles=0 ;how many recent files will be displayed on the File "
-       "menu. Min=0, Max=9\r\nAllowHGDeletion=no ;button allows removal of HG soundtrack file\r\n"
-       "AllowKVDeletion=no ;button allows removal of KV soundtrack file\r\n"
-       "SaveKVLNames=no ;when resaving a mod's playlist, should track names be preserved? "
-       "(not recommended)\r\nShowDisclaimer=yes\r\n\r\n[RecentFiles]\r\n\r\n", false, {}},
+       }, test::ReadBytes(KVPM_FIXTURES_DIR "/settings/kvpm.ini"), false, {}},
       {"", "[RecentFiles]\r\n0=x\r\n; mine\r\n", [this] { AddRecentFile(state, "C:\\new"); },
        "[RecentFiles]\r\n0=C:\\new\r\n; mine\r\n1=\r\n2=\r\n3=\r\n4=\r\n5=\r\n6=\r\n7=\r\n8=\r\n",
        true, {}},
