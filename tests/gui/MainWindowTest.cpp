@@ -76,9 +76,8 @@ class MainWindowTest : public Program {
   QTimer user_;
 };
 
-// A group or menu as the user reads it: its title, then its shown controls
-// top to bottom with caption and shortcut, "*" before a selected one, "-"
-// for a separator.
+// A group or menu as the user reads it: its title, then its shown controls top to bottom with
+// caption and shortcut, "*" before a selected one, "-" for a separator.
 std::string Shown(const QObject* group) {
   QString shown = group->property("title").toString() + ":";
   for (const QObject* item : group->children()) {
@@ -108,10 +107,9 @@ QString Heard(QWidget* control, QAccessible::Text text = QAccessible::Name) {
   return QAccessible::queryAccessibleInterface(control)->text(text);
 }
 
-// A window's caption, then its texts top to bottom as "name: text"; each
-// label must have the room its text needs, wrapped or not. The accessible
-// name of a button, label or group starts with its text ("&" dropped), a
-// labelled list's with its label's; each control Tab reaches has a name.
+// A window's caption, then its texts top to bottom as "name: text"; each label must have the room
+// its text needs, wrapped or not. The accessible name of a button, label or group starts with its
+// text ("&" dropped), a labelled list's with its label's; each control Tab reaches has a name.
 std::string Texts(const QWidget* window) {
   QList<QWidget*> widgets = window->findChildren<QWidget*>();
   std::stable_sort(widgets.begin(), widgets.end(), [window](QWidget* a, QWidget* b) {
@@ -214,13 +212,11 @@ TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
                                                      "Custom playlist activated."}));
 }
 
-// Space on a focused box acts as a left click, Return and Enter do nothing; in the
-// list Tab makes the first track current and Space toggles the current track
-// once, however long it is held; the menu key opens the track menu beside it
-// (960 twips, 64 pixels, right of the list's edge), marking the slot that
-// uses the track; dismissed, it changes nothing. Tab enters an option group
-// on its selected option and the arrow keys move within it, so that Space
-// never changes the choice by surprise.
+// Space on a focused box acts as a left click, Return and Enter do nothing; in the list Tab makes
+// the first track current and Space toggles the current track once, however long it is held; the
+// menu key opens the track menu beside it (960 twips, 64 pixels, right of the list's edge), marking
+// the slot that uses the track; dismissed, it changes nothing. Tab enters an option group on its
+// selected option and the arrow keys move within it, so Space never changes the choice unasked.
 TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
   ASSERT_TRUE(Open(true));
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
@@ -292,9 +288,8 @@ TEST_F(MainWindowTest, ANameTypedInTheSaveDialogGetsTheExtension) {
   EXPECT_TRUE(answers.empty());
 }
 
-// The first start shows the About window in front of the disabled main
-// window. OK and the close box give the main window back; after the close
-// box the window is made afresh.
+// The first start shows the About window in front of the disabled main window. OK and the close box
+// give the main window back; after the close box the window is made afresh.
 TEST_F(MainWindowTest, TheAboutWindowStandsInFrontOfTheDisabledMainWindow) {
   std::filesystem::remove(programFolder + "/kvpm.ini");
   ASSERT_TRUE(Open());
@@ -333,10 +328,9 @@ TEST_F(MainWindowTest, TheFaqWindowAnswersSixQuestionsUntilTheProgramEnds) {
   EXPECT_TRUE(faq.isNull());
 }
 
-// A message box shows the program's text as plain text under its title and
-// answers with the button clicked; the prefix window answers with the row and
-// box chosen, Escape with none; the wait window replaces the main window
-// during a copy: painted, with progress, unclosable.
+// A message box shows the program's text as plain text under its title and answers with the button
+// clicked; the prefix window answers with the row and box chosen, Escape with none; the wait window
+// replaces the main window during a copy: painted, with progress, unclosable.
 TEST_F(MainWindowTest, MessagesThePrefixWindowAndTheWaitWindowOfTheProgram) {
   QWidget mainWindow;
   mainWindow.show();

@@ -52,9 +52,8 @@ TEST_F(IniFileTest, TheFirstSectionAndKeyOfANameWinWithoutRegardToCaseOrBlanks) 
   EXPECT_EQ(ReadIniValue("S", "B", "C:\\Settings", "a folder"), "a folder");
 }
 
-// As on Windows: a lone CR or LF CR ends a line too, a line without "=" is
-// its key with an empty value, and a UTF-16 file reads as its text (a
-// stray last byte left out).
+// As on Windows: a lone CR or LF CR ends a line too, a line without "=" is its key with an empty
+// value, and a UTF-16 file reads as its text (a stray last byte left out).
 TEST_F(IniFileTest, LinesEndAndKeysStandAsWindowsReadsThem) {
   for (const auto& [file, read] : Pairs{{"[S]\rK=cr\rX=1", "cr"}, {"[S]\n\rK=lf cr\n\r", "lf cr"},
                                         {"[S]\r\n\r\nK\r\nK=later", "default"},

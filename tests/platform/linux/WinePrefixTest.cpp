@@ -1,6 +1,5 @@
-// A Wine prefix: its text registry, dosdevices, the mount table, files and XDG; and the
-// launchers' prefixes in fake home folders, one layout a row, each file shaped as its
-// launcher writes it.
+// A Wine prefix: its text registry, dosdevices, the mount table, files and XDG; and the launchers'
+// prefixes in fake home folders, one layout a row, each file shaped as its launcher writes it.
 
 #include <gtest/gtest.h>
 #include <pwd.h>

@@ -15,8 +15,7 @@ namespace kvpm::test {
 
 namespace {
 
-// Key paths name the 64-bit view, so that a path through Wow6432Node
-// reaches the 32-bit view.
+// Key paths name the 64-bit view, so that a path through Wow6432Node reaches the 32-bit view.
 constexpr REGSAM view = KEY_WOW64_64KEY;
 
 // The key's outermost part below Software (and Wow6432Node), which the
