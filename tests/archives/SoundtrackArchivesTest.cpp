@@ -15,7 +15,7 @@ namespace kvpm {
 namespace {
 
 using Told = std::vector<std::pair<std::string, Buttons>>;
-using Progress = std::vector<std::uint64_t>;
+using Progress = std::vector<std::pair<std::uint64_t, std::uint64_t>>;  // bytes copied, of all
 
 class SoundtrackArchivesTest : public test::Program {};
 
@@ -72,7 +72,8 @@ TEST_F(SoundtrackArchivesTest, EachClickDeletesOrCopiesAndTheWindowFollows) {
       // Available at once, listed in the drop-down list from the next start.
       {.s = 8, .answers = {AnswerOk}, .told = {insert, {"Harrowgate soundtrack successfully "
        "copied.", Buttons::Ok}}, .caption = kDeleteHgCaption, .boxEnabled = true,
-       .archive = "HG from F", .waits = {wait}, .progress = {1 << 20, 2 << 20, disc}},
+       .archive = "HG from F", .waits = {wait},
+       .progress = {{1 << 20, disc}, {2 << 20, disc}, {disc, disc}}},
       {.s = 8, .answers = {AnswerOk}, .told = {ask}, .caption = kCopyHgCaption, .vanished = true},
       {.s = 9, .answers = {AnswerOk}, .told = {{"Are you sure you wish to delete the Korvale "
        "soundtrack from your computer?", Buttons::OkCancel}, {"Korvale soundtrack deleted.",
@@ -80,7 +81,7 @@ TEST_F(SoundtrackArchivesTest, EachClickDeletesOrCopiesAndTheWindowFollows) {
       {.s = 9, .answers = {AnswerOk}, .told = {{"Please insert a Korvale CD and click OK.",
        Buttons::OkCancel}, {"Korvale soundtrack successfully copied.", Buttons::Ok}},
        .caption = kCopyKvCaption, .enabled = false, .boxEnabled = true, .boxValue = Partial,
-       .archive = "KV from E", .waits = {"Copying file from Korvale CD."}, .progress = {9},
+       .archive = "KV from E", .waits = {"Copying file from Korvale CD."}, .progress = {{9, 9}},
        .allowKv = false},
   };
   ShowSoundtrack(state, 8);  // the list shows the soundtrack that its first deletion takes away

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -30,7 +29,7 @@ class FakeDialogs : public UserDialogs {
   std::vector<std::array<bool, 3>> menuChecks;  // its check marks, by slot
   std::vector<std::vector<PrefixOffer>> prefixOffers;
   std::vector<std::string> waitLabels;
-  std::vector<std::uint64_t> progress;  // the bytes copied, at each report to the wait window
+  std::vector<std::pair<std::uint64_t, std::uint64_t>> progress;  // the bytes copied, of all
   bool waitShown = false;
 
   int ShowMessage(const std::string& text, Buttons shown) override {
@@ -56,9 +55,9 @@ class FakeDialogs : public UserDialogs {
     waitLabels.push_back(label);
     waitShown = true;
   }
-  void ShowCopyProgress(std::uint64_t done, std::uint64_t) override {
+  void ShowCopyProgress(std::uint64_t done, std::uint64_t all) override {
     EXPECT_TRUE(waitShown) << "progress without the wait window";
-    progress.push_back(done);
+    progress.emplace_back(done, all);
   }
   void HideWaitWindow() override { waitShown = false; }
   std::optional<PrefixAnswer> ChoosePrefix(const std::vector<PrefixOffer>& offers) override {
