@@ -364,9 +364,7 @@ TEST_F(MainWindowTest, MessagesThePrefixWindowAndTheWaitWindowOfTheProgram) {
   auto* wait = mainWindow.findChild<QWidget*>("frmWait");
   EXPECT_TRUE(wait->windowHandle()->isExposed() && !mainWindow.isVisible());
   dialogs.ShowCopyProgress(1, 4);
-  EXPECT_EQ(Texts(wait), "KV Playlist Manager\nLabel1: Copying file from Korvale CD.\nLabel2: This "
-                         "may take a few minutes, depending on the speed of your CD drive and hard "
-                         "disk.\n: 25%");
+  EXPECT_EQ(Texts(wait), ReadBytes(KVPM_FIXTURES_DIR "/windows/wait.txt"));
   wait->close();
   EXPECT_TRUE(wait->isVisible());
   dialogs.HideWaitWindow();

@@ -58,8 +58,8 @@ TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
   std::filesystem::remove(prefix.Native(Game("ecachethemeNW.mix")));  // Nightward (12) not here
   Start();
   const std::string mine = "C:\\a", list = "\r\n\r\nQuillan\r\nKorvale: Nightward";
-  const std::string mixed = kOption + "[Themes]\r\n6=x\r\n39=x\r\n159=x\r\n160=x\r\n172=x\r\n" +
-                            "[KVPMSCOR]\r\nSoundtrack=12\r\nTrack=4\r\nOption=3\r\n";  // 2's, 12's
+  const std::string files = KVPM_FIXTURES_DIR "/playlists/";
+  const std::string mixed = test::ReadBytes(files + "missing-soundtracks.kvl");  // 2's, 12's
   const std::string huge(6 << 20, '9');
   const Slots fresh = {{{1, 9, 2}, {1, 9, 5}, {1, 9, 9}}};
   struct Case {
@@ -73,12 +73,9 @@ TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
   const Case cases[] = {
       // Tracks by running number, 39 the Generic Mod Soundtrack's first, 263 the last; any
       // value that is not all comment. Slot options 0 to 2 whatever the soundtrack.
-      {.file = "[Themes]\r\n5=x\r\n39=x\r\n263=x\r\n264=x\r\n40=;x\r\n41= ; x\r\n42=x;\r\n"
-               "[KVPMOPTS]\r\nMusic=no\r\nShuffle=yes\r\n[KVPMINTR]\r\nSoundtrack=13\r\nTrack=09"
-               "\r\nOption=3\r\n[KVPMLOAD]\r\nSoundtrack=2\r\nTrack=14\r\nOption=2\r\n[KVPMSCOR]"
-               "\r\nSoundtrack=2\r\nTrack=3\r\nOption=0\r\n",
-       .path = mine, .read = true, .tracks = {{13, 50}, {14, 1}, {14, 4}},
-       .slots = {{{3, 13, 9}, {2, 2, 14}, {0, 2, 3}}}, .music = Unticked, .shuffle = Ticked},
+      {.file = test::ReadBytes(files + "every-part.kvl"), .path = mine, .read = true,
+       .tracks = {{13, 50}, {14, 1}, {14, 4}}, .slots = {{{3, 13, 9}, {2, 2, 14}, {0, 2, 3}}},
+       .music = Unticked, .shuffle = Ticked},
       // Damaged slots keep their new values (no track, no option, no int); no key without "=".
       {.file = "[KVPMINTR]\r\nSoundtrack=5\r\nTrack=9\r\nOption=2\r\n[KVPMLOAD]\r\nSoundtrack=5"
                "\r\nTrack=3\r\nOption=4\r\n[KVPMSCOR]\r\nSoundtrack=5\r\nTrack=3\r\nOption=" +
