@@ -243,20 +243,6 @@ TEST_F(PlaylistFilesTest, TheFileMenuNamesTheWindowAsksBeforeReplacingAndKeepsTh
             std::tuple("Save As", filter, "kvl", programFolder, "C:\\P\\9"));
 }
 
-#ifndef _WIN32
-// Names alike but for case are two files on Linux, as the file dialog shows them.
-TEST_F(PlaylistFilesTest, SaveAsANameThatDiffersOnlyInCaseWritesANewFile) {
-  Start();
-  const std::string rock = programFolder + "/Rock.kvl", lower = programFolder + "/rock.kvl";
-  test::WriteBytes(rock, "mine");
-  dialogs.saveChoices = {lower};
-  FileSaveAs(state);
-  EXPECT_EQ(dialogs.texts, Texts{});
-  EXPECT_EQ(test::ReadBytes(lower), test::Golden());
-  EXPECT_EQ(test::ReadBytes(rock), "mine");
-}
-#endif
-
 // The list keeps nine places whatever the menu shows (item n the file n-1 here):
 // a file opened or saved that no place names drops the ninth.
 class RecentFilesTest : public PlaylistFilesTest,
