@@ -105,10 +105,9 @@ TEST_F(SoundtrackArchivesTest, EachClickDeletesOrCopiesAndTheWindowFollows) {
     EXPECT_FALSE(dialogs.waitShown);
     const ControlStates controls = ShowState(state);
     const Button& button = step.s == 8 ? controls.cmdHG : controls.cmdKV;
-    EXPECT_EQ(button.caption, step.caption);
-    EXPECT_EQ(button.enabled, step.enabled);
-    EXPECT_EQ(controls.cboxSoundtrack[step.s - 1].enabled, step.boxEnabled);
-    EXPECT_EQ(controls.cboxSoundtrack[step.s - 1].value, step.boxValue);
+    const CheckBox& box = controls.cboxSoundtrack[step.s - 1];
+    EXPECT_EQ(std::tuple(button.caption, button.enabled, box.enabled, box.value),
+              std::tuple(step.caption, step.enabled, step.boxEnabled, step.boxValue));
     EXPECT_EQ(ShownSoundtrack(state), step.shown);
     EXPECT_EQ(GameBytes(step.s == 8 ? "ecachethemeHG.mix" : "thememd.mix").substr(0, 9),
               step.archive);

@@ -25,7 +25,6 @@ std::string ReadBytes(const std::string& nativePath) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A fresh folder that nobody else holds.
 std::string FakePrefix::NewFolder() {
   static std::mt19937_64 random{std::random_device{}()};
   for (;;) {

@@ -37,8 +37,8 @@ TEST_F(CommandLineTest, ActivatesAndDeactivatesAsTheFileMenuDoesAndSaysHowItWent
   const std::string playlist = programFolder + "/rock.kvl", theme = Game("thememd.ini");
   WriteBytes(playlist, "[Themes]\r\n160=x\r\n214=x\r\n[KVPMINTR]\r\nOption=0");  // 160: Quillan's
   const std::string warning = "Some tracks from the playlist \"rock.kvl\" could not be enabled "
-      "because you do not have the soundtrack files that they belong to.\nTracks from the following "
-      "soundtracks have not been enabled:\n\nQuillan\n";  // lines end in LF on a console
+      "because you do not have the soundtrack files that they belong to.\nTracks from the "
+      "following soundtracks have not been enabled:\n\nQuillan\n";  // lines end in LF on a console
   const std::string done = "Custom playlist activated.\n", none = " does not exist!\n";
   const std::string unknown = "2||Unknown option 'bogus'.\n\nUsage: ./kvpm [options]\n";
   // readOnly: a game file written read-only (bytes) before the run; result: the start of

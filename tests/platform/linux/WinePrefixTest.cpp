@@ -189,9 +189,7 @@ TEST(WinePrefixes, EachLayoutOfEachLauncherIsFoundEachRealFolderOnce) {
   for (const auto& [layout, expected] : layouts) {
     FakePrefix world;
     const auto at = [&world](std::string text) {
-      for (std::size_t pos; (pos = text.find('%')) != std::string::npos;) {
-        text.replace(pos, 1, world.Root());
-      }
+      for (std::size_t p; (p = text.find('%')) != text.npos;) text.replace(p, 1, world.Root());
       return text;
     };
     const std::string folder = layout.substr(0, layout.find(':'));
