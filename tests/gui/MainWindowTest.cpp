@@ -280,8 +280,7 @@ TEST_F(MainWindowTest, ANameTypedInTheSaveDialogGetsTheExtension) {
                          "KVPM Playlist Files (*.kvl)");
                QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), "mine");
                QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
-             },
-             [](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); }};
+             }, [](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); }};
   for (int saved = 0; saved < 2; ++saved) Find<QAction>("menu_saveas")->trigger();
   const std::string path = programFolder + "/mine.kvl";
   EXPECT_EQ(window->windowTitle().toStdString(), path + " - KV Playlist Manager");

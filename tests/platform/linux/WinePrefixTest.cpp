@@ -44,8 +44,7 @@ TEST_F(WinePrefixTest, TheRegistryAnswersAsA32BitProgramSeesItInWinesEscapes) {
   const std::string s = "HKLM\\Software\\Tallowmere\\Stress Test\\";
   const Pairs real = {
       {"HKLM\\SOFTWARE\\Tallowmere\\Korvale\\Version", "65537"},
-      {"HKLM\\Software\\Morvane\\Morvane Games\\Velmora Anthology\\kv_executable",
-       "gamemd.exe"},
+      {"HKLM\\Software\\Morvane\\Morvane Games\\Velmora Anthology\\kv_executable", "gamemd.exe"},
       {"HKLM\\System\\CurrentControlSet\\Control\\Class\\{4d36e968-e325-11ce-bfc1-08002be10318}"
        "\\Class", "Display"},
       {"HKLM\\Software\\Classes\\.chm\\", "chm.file"}, {s, "default data v32"},
