@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "archives/SoundtrackArchives.h"
 #include "platform/Files.h"
