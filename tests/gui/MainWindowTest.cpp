@@ -214,8 +214,9 @@ TEST_F(MainWindowTest, EachControlReachesItsProcedure) {
 // Space on a focused box acts as a left click, Return and Enter do nothing; in the list Tab makes
 // the first track current and Space toggles the current track once, however long it is held; the
 // menu key opens the track menu beside it (960 twips, 64 pixels, right of the list's edge), marking
-// the slot that uses the track; dismissed, it changes nothing. Tab enters an option group on its
-// selected option and the arrow keys move within it, so Space never changes the choice unasked.
+// the slot that uses the track; dismissed, it changes nothing; the marked item chosen puts the
+// slot back on the generic track. Tab enters an option group on its selected option and the
+// arrow keys move within it, so Space never changes the choice unasked.
 TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
   ASSERT_TRUE(Open(true));
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
@@ -237,9 +238,12 @@ TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
                const QPoint at = list->viewport()->mapFromGlobal(menu->pos());
                EXPECT_TRUE(at == QPoint(64, list->visualItemRect(list->item(1)).center().y()));
                menu->close();
-             }};
+             },
+             [](QWidget* menu) { QTest::keyClick(menu, Qt::Key_I); }};  // Use as Intro
   for (int opened = 0; opened < 2; ++opened) QTest::keyClick(list, Qt::Key_Menu);
-  EXPECT_TRUE(answers.empty() && Find<QAbstractButton>("optINTRO_3")->isChecked());
+  EXPECT_TRUE(answers.size() == 1 && Find<QAbstractButton>("optINTRO_3")->isChecked());
+  QTest::keyClick(list, Qt::Key_Menu);  // chosen again, the slot plays the generic track
+  EXPECT_TRUE(answers.empty() && Find<QAbstractButton>("optINTRO_1")->isChecked());
   QApplication::setActiveWindow(window.get());  // again, after the menus
   list->setFocus();
   std::string focused;
@@ -248,9 +252,9 @@ TEST_F(MainWindowTest, KeysActOnTheFocusedControl) {
     QTest::keyClick(window->focusWidget(), key);
     focused += window->focusWidget()->objectName().toStdString() + " ";
   }
-  EXPECT_EQ(focused, "optINTRO_3 optLOADING_1 optSCORE_1 cboxMusic optSCORE_1 optLOADING_1 "
-                     "optINTRO_3 optINTRO_2 optLOADING_1 optINTRO_2 optINTRO_2 ");
-  EXPECT_EQ(window->State().playlist.slot[Intro].option, 2);
+  EXPECT_EQ(focused, "optINTRO_1 optLOADING_1 optSCORE_1 cboxMusic optSCORE_1 optLOADING_1 "
+                     "optINTRO_1 optINTRO_0 optLOADING_1 optINTRO_0 optINTRO_0 ");
+  EXPECT_EQ(window->State().playlist.slot[Intro].option, 0);
 }
 
 // From the top, also in rows reused from as many tracks (Generic Mod, then Custom User: 50).

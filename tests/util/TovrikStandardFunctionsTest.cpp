@@ -58,10 +58,11 @@ TEST_F(IniFileTest, LinesEndAndKeysStandAsWindowsReadsThem) {
   for (const auto& [file, read] : Pairs{{"[S]\rK=cr\rX=1", "cr"}, {"[S]\n\rK=lf cr\n\r", "lf cr"},
                                         {"[S]\r\n\r\nK\r\nK=later", "default"},
                                         {kUtf16 + "!", "\xC3\xA9\xE6\xBC\xA2"},
-           // U+D7FF, U+E000, U+FFFF; U+10000 and U+10FFFF in pairs; each edge of the high
-           // and of the low surrogates alone.
-           {kUtf16Key + std::string("\xFF\xD7\x00\xE0\xFF\xFF", 6),
-            "\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF"},
+           // U+007F, U+0080, U+07FF, U+0800, U+D7FF, U+E000, U+FFFF; U+10000 and U+10FFFF in
+           // pairs; each edge of the high and of the low surrogates alone.
+           {kUtf16Key + std::string("\x7F\x00\x80\x00\xFF\x07\x00\x08"
+                                    "\xFF\xD7\x00\xE0\xFF\xFF", 14),
+            "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF"},
            {kUtf16Key + std::string("\x00\xD8\x00\xDC\xFF\xDB\xFF\xDF", 8),
             "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
            {kUtf16Key + std::string("\x00\xD8" "A\0\x00\xDC\xFF\xDF\xFF\xDB", 10),
@@ -93,8 +94,10 @@ TEST_F(IniFileTest, AWriteChangesOneLineAndKeepsEveryOtherByte) {
       {"[A]\rX=1\r", "A", "Z", "3", "[A]\rX=1\rZ=3\r"}, {"[A]\n\rX=1", "B", "Y", "2",
        "[A]\n\rX=1\n\r[B]\n\rY=2\n\r"}, {"[A]\nX\nX=1\n", "A", "X", "2", "[A]\nX=2\nX=1\n"},
       {kUtf16, "S", "Z", "\xC2\xA3", kUtf16 + std::string("\r\0\n\0Z\0=\0" "\xA3\0\r\0\n\0", 14)},
-      {kUtf16, "S", "Z", "\xEF\xBF\xBF\xF0\x90\x80\x80\x80", kUtf16 + std::string("\r\0\n\0Z\0=\0"
-       "\xFF\xFF\x00\xD8\x00\xDC\x80\0\r\0\n\0", 20)},  // a byte of no sequence is its own unit
+      // A byte of no sequence (an F8 starts none) is its own unit.
+      {kUtf16, "S", "Z", "\xEF\xBF\xBF\xF0\x90\x80\x80\x80\xF8\x90\x80\x80",
+       kUtf16 + std::string("\r\0\n\0Z\0=\0\xFF\xFF\x00\xD8\x00\xDC\x80\0"
+                            "\xF8\0\x90\0\x80\0\x80\0\r\0\n\0", 28)},
       {std::string("\xFF\xFE[\0A\0]\0\r\0\n\0[\0B\0]\0\r\0\n\0X\0=\0\xE9\0", 28), "A", "Z", "3",
        std::string("\xFF\xFE[\0A\0]\0\r\0\n\0Z\0=\0" "3\0\r\0\n\0[\0B\0]\0\r\0\n\0X\0=\0\xE9\0",
                    38)},  // the last line, without its line end, ends in a character above 127
