@@ -146,11 +146,11 @@ TEST_F(MainWindowTest, ControlsShowTheirCaptionsAndShortcuts) {
   std::string shown = window->windowTitle().toStdString() + "\n";
   for (const char* name : {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7",
                            "menu_file0", "menu_help0", "menu_rc"}) {
-    shown += name + (" " + Shown(Find<QObject>(name))) + "\n";
+    shown += std::string(name) + " " + Shown(Find<QObject>(name)) + "\n";
   }
   for (const char* name : {"optINTRO_3", "cmdHG", "cmdKV"}) {
     const QString heard = Heard(Find(name)) + " (" + Heard(Find(name), QAccessible::Description);
-    shown += name + (" heard: " + heard.toStdString()) + ")\n";
+    shown += std::string(name) + " heard: " + heard.toStdString() + ")\n";
   }
   EXPECT_EQ(shown, ReadBytes(KVPM_FIXTURES_DIR "/windows/main.txt"));
   // Quillan's and Harrowgate's archives are missing; Korvale's may not be deleted.
