@@ -144,11 +144,11 @@ test-windows-if-wine:
 	fi
 
 # The Windows program and its portable zip. Qt for Windows is cross-built
-# once per machine into a cache outside the checkout (about 25 minutes:
-# tools/build-windows-qt.sh); `make windows-package` builds it first when it
-# is not there. `make test` runs the zip's test and the Qt tests on Windows
-# only when that Qt is there, and never builds it. The program and its Qt
-# tests share one build folder.
+# once per machine into a cache outside the checkout (about 15 minutes on two
+# idle cores: tools/build-windows-qt.sh); `make windows-package` builds it
+# first when it is not there. `make test` runs the zip's test and the Qt tests
+# on Windows only when that Qt is there, and never builds it. The program and
+# its Qt tests share one build folder.
 WINDOWS_QT            := $(shell tools/build-windows-qt.sh --print-prefix)
 WINDOWS_PACKAGE_BUILD := $(BUILD)-windows-package
 # apt-get source unpacks with dpkg-source; Qt's build runs Perl.

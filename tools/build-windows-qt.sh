@@ -13,7 +13,7 @@
 # runs the machine's moc, rcc and uic. The sources come through `apt-get
 # source`, from the machine's own Debian mirror (a deb-src entry for it is
 # added beside its sources file when there is none). Everything the program
-# does not use is left out; the build takes about 25 minutes of two cores.
+# does not use is left out; the build takes about 15 minutes on two idle cores.
 #
 # KVPM_CACHE moves the cache (default ~/.cache/kvpm); JOBS sets the build's
 # parallel jobs (default 2).
