@@ -81,6 +81,8 @@ TEST_F(PlaylistFilesTest, EachFileGivesItsTracksSlotsAndSwitchesOrIsRefused) {
                "\r\nTrack=3\r\nOption=4\r\n[KVPMSCOR]\r\nSoundtrack=5\r\nTrack=3\r\nOption=" +
                huge + "\r\n[KVPMOPTS]\r\nMusic=loud\r\n[Themes]\r\n" + huge + "\r\n39=x",
        .path = mine, .read = true, .tracks = {{14, 1}}, .slots = fresh},
+      {.file = "[KVPMINTR]\r\nSoundtrack=5\r\nTrack=3\r\nOption=-0", .path = mine, .read = true,
+       .slots = fresh},  // a sign makes no number, not even of a zero
       // Missing soundtracks once each, in number order; the first text for the theme file only.
       {.file = mixed, .path = test::kGameFolder + "THEMEMD.INI", .read = true, .tracks = {{14, 1}},
        .slots = fresh, .message = "Some tracks from the playlist \"THEMEMD.INI\" could not be "
