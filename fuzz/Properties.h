@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/AsciiText.h"
+#include "platform/Utf16.h"
 #include "support/FakePrefix.h"
 #include "util/IniFile.h"
 #include "util/TovrikStandardFunctions.h"
@@ -35,6 +36,12 @@ inline std::string CheckIniWrite(test::FakePrefix& prefix, std::string_view inpu
   const std::string after = test::ReadBytes(file);
   const bool kept = std::filesystem::exists(file) == whole && after == before;
   if (!written) return kept ? "" : "a refused write changed the file";
+  // A UTF-16 file is written anew from its characters: bytes that spell none are not kept (an odd
+  // last byte, a lone surrogate; in a text, a byte of no UTF-8 reads back as the character it is).
+  using platform::Utf16ToUtf8, platform::Utf8ToUtf16;
+  const bool utf16 = before.starts_with("\xFF\xFE");
+  const auto held = [utf16](auto& t) { return !utf16 || Utf16ToUtf8(Utf8ToUtf16(t)) == t; };
+  if (utf16 && Utf8ToUtf16(Utf16ToUtf8(before.substr(2))) != before.substr(2)) return "";
   std::size_t head = 0, tail = 0;
   while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
   while (head + tail < before.size() && head + tail < after.size() &&
@@ -43,7 +50,8 @@ inline std::string CheckIniWrite(test::FakePrefix& prefix, std::string_view inpu
   }
   if (before.find('\n', head) < before.size() - tail) return "more than the key's line changed";
   const std::string plain(platform::TrimBlanks(value));
-  if (plain.empty() || plain.size() > tsf::maxIniValueLength || plain.find(';') != plain.npos) {
+  if (plain.empty() || plain.size() > tsf::maxIniValueLength || plain.find(';') != plain.npos ||
+      !held(section) || !held(key) || !held(plain)) {
     return "";
   }
   return tsf::ReadIniValue(section, key, ini, "") == plain ? "" : "the value does not read back";
