@@ -36,18 +36,19 @@ std::string UserConfigFolder() {
 // security descriptor must grant the user's token the right to add a file
 // (under Wine, the descriptor follows the folder's permission bits).
 bool FolderWritable(const std::string& folder) {
+  const std::wstring wide = Wide(folder);
   const DWORD attributes =
-      folder.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(Wide(folder).c_str());
+      wide.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(wide.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
     return false;
   }
   const SECURITY_INFORMATION parts =
       OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
   DWORD size = 0;
-  GetFileSecurityW(Wide(folder).c_str(), parts, nullptr, 0, &size);
+  GetFileSecurityW(wide.c_str(), parts, nullptr, 0, &size);
   std::vector<char> descriptor(size);
   HANDLE processToken = nullptr, token = nullptr;
-  if (size == 0 || !GetFileSecurityW(Wide(folder).c_str(), parts, descriptor.data(), size, &size) ||
+  if (size == 0 || !GetFileSecurityW(wide.c_str(), parts, descriptor.data(), size, &size) ||
       !OpenProcessToken(GetCurrentProcess(), TOKEN_DUPLICATE | TOKEN_QUERY, &processToken)) {
     return false;
   }
